@@ -1,0 +1,55 @@
+#include "support/Text.h"
+
+#include <cinttypes>
+#include <cstdio>
+#include <iomanip>
+#include <sstream>
+
+namespace Tarvex {
+
+std::wstring ToWide(std::string text) {
+  std::wstring wide;
+  wide.reserve(text.size());
+  for (char c : text) {
+    if (c == '\0') break;
+    wide.push_back(static_cast<wchar_t>(static_cast<unsigned char>(c)));
+  }
+  return wide;
+}
+
+std::string ToNarrow(std::wstring wideText) {
+  std::string narrow;
+  narrow.reserve(wideText.size());
+  for (wchar_t unit : wideText) narrow.push_back(static_cast<char>(static_cast<unsigned>(unit) & 0xFFu));
+  return narrow;
+}
+
+std::string ReplaceAll(std::string text, std::string pattern, std::string replacement) {
+  // An empty pattern would match forever; callers never pass one, but a
+  // helper must not hang on it either.
+  if (pattern.empty()) return text;
+  for (std::size_t at = text.find(pattern); at != std::string::npos; at = text.find(pattern))
+    text.replace(at, pattern.size(), replacement);
+  return text;
+}
+
+std::string ZeroPad(int value, int width) {
+  std::ostringstream out;
+  out << std::setw(width) << std::setfill('0') << value;
+  return out.str();
+}
+
+std::string PadRight(std::string text, char fill, std::size_t width) {
+  if (text.size() < width) text.append(width - text.size(), fill);
+  return text;
+}
+
+std::string Int64ToText(std::int64_t value) {
+  // PRId64 is the platform's own 64-bit conversion ("I64d" with the Microsoft
+  // runtime, "ld"/"lld" elsewhere); the text is the same on every platform.
+  char buffer[64];
+  std::snprintf(buffer, sizeof buffer, "%" PRId64, value);
+  return buffer;
+}
+
+}  // namespace Tarvex

@@ -1,0 +1,62 @@
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+
+#include "support/Folders.h"
+#include "tests/host/TempFolder.h"
+
+using namespace Tarvex;
+
+TEST(Folders, WithTrailingSlash) {
+  const std::string sep(1, PathSeparator);
+  EXPECT_EQ(WithTrailingSlash(""), "");
+  EXPECT_EQ(WithTrailingSlash("C:\\Dati\\"), "C:\\Dati\\");
+  EXPECT_EQ(WithTrailingSlash("/home/anna/"), "/home/anna/");
+  EXPECT_EQ(WithTrailingSlash("dati"), "dati" + sep);
+}
+
+TEST(Folders, LocalAppDataFolderHasNoTrailingSeparator) {
+  std::string folder = LocalAppDataFolder();
+  ASSERT_FALSE(folder.empty());
+  EXPECT_NE(folder.back(), '\\');
+  EXPECT_NE(folder.back(), '/');
+#ifdef _WIN32
+  EXPECT_TRUE(PathExists(folder)) << folder;  // the shell answers with a folder that is there
+#endif
+}
+
+TEST(Folders, EnsureDirectory) {
+  TempFolder temp;
+  const std::string made = temp.Path("made");
+  EXPECT_TRUE(EnsureDirectory(made));
+  EXPECT_TRUE(PathExists(made));
+  EXPECT_TRUE(EnsureDirectory(made)) << "an existing folder is fine";
+
+  // One level only: a missing parent is a failure.
+  EXPECT_FALSE(EnsureDirectory(WithTrailingSlash(temp.Path("missing")) + "child"));
+  EXPECT_FALSE(PathExists(temp.Path("missing")));
+
+  // A plain file under the name counts as existing.
+  const std::string file = temp.Path("plain");
+  std::FILE* f = std::fopen(file.c_str(), "wb");
+  ASSERT_NE(f, nullptr);
+  std::fclose(f);
+  EXPECT_TRUE(EnsureDirectory(file));
+  EXPECT_FALSE(EnsureDirectory(WithTrailingSlash(file) + "below"));
+}
+
+namespace {
+std::string lastTarget;
+bool RecordTarget(const std::string& target) {
+  lastTarget = target;
+  return true;
+}
+}  // namespace
+
+TEST(Folders, OpenInShellGoesThroughTheReplacement) {
+  ShellOpenFunction previous = ReplaceShellOpen(RecordTarget);
+  EXPECT_TRUE(OpenInShell("http://www.example.it"));
+  EXPECT_EQ(lastTarget, "http://www.example.it");
+  ReplaceShellOpen(previous);
+}

@@ -1,0 +1,90 @@
+# Shared by ./test, ./run and bench/run: packages, the two build trees, a
+# private virtual display and a private Wine prefix. Source it; do not run it.
+
+ZORVIK_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+ZORVIK_PACKAGES=(cmake make g++ python3 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+  wine wine64 xvfb xauth xdotool imagemagick x11-utils googletest fonts-liberation
+  clang libclang-rt-14-dev libfreetype-dev pkg-config zip unzip)
+
+zorvik_log() { printf '\033[1m== %s\033[0m\n' "$*" >&2; }
+
+zorvik_install_packages() {
+  local missing=()
+  for p in "${ZORVIK_PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  zorvik_log "installing: ${missing[*]}"
+  local sudo=""
+  [ "$(id -u)" -ne 0 ] && sudo=sudo
+  $sudo apt-get update -q >/dev/null
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+zorvik_build_host() {
+  cmake -S "$ZORVIK_ROOT" -B "$ZORVIK_ROOT/build/host" -DCMAKE_BUILD_TYPE=Debug >/dev/null
+  cmake --build "$ZORVIK_ROOT/build/host" -j"$(nproc)" "$@"
+}
+
+zorvik_build_win() {
+  cmake -S "$ZORVIK_ROOT" -B "$ZORVIK_ROOT/build/win" -DCMAKE_BUILD_TYPE=Release \
+    -DCMAKE_TOOLCHAIN_FILE="$ZORVIK_ROOT/cmake/mingw-w64-x86_64.cmake" \
+    -DZORVIK_HOST_TREE="$ZORVIK_ROOT/build/host" >/dev/null
+  cmake --build "$ZORVIK_ROOT/build/win" -j"$(nproc)" "$@"
+}
+
+# A virtual X display of our own on the first free number.
+zorvik_start_display() {
+  local n=77
+  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  ZORVIK_XVFB_PID=$!
+  export DISPLAY=":$n"
+  for _ in $(seq 100); do
+    [ -e "/tmp/.X11-unix/X$n" ] && xdpyinfo >/dev/null 2>&1 && return 0
+    sleep 0.1
+  done
+  echo "Xvfb did not start on :$n" >&2
+  return 1
+}
+
+zorvik_stop_display() {
+  if [ -n "${ZORVIK_XVFB_PID:-}" ]; then
+    kill "$ZORVIK_XVFB_PID" 2>/dev/null || true
+    wait "$ZORVIK_XVFB_PID" 2>/dev/null || true
+    ZORVIK_XVFB_PID=""
+  fi
+}
+
+# A fresh Wine prefix and home under $1: nothing of the user's own Wine is
+# touched, and everything the program plays goes to $1/home/played.raw.
+zorvik_new_prefix() {
+  local base=$1
+  rm -rf "$base"
+  mkdir -p "$base/home"
+  export HOME="$base/home"
+  export WINEPREFIX="$base/prefix"
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  export WINEARCH=win64
+  export XDG_DATA_HOME="$base/home/.local/share"
+  cat >"$HOME/.asoundrc" <<ASOUND
+pcm.!default {
+  type file
+  slave.pcm "null"
+  file "$base/home/played.raw"
+  format "raw"
+}
+pcm.null { type null }
+ASOUND
+  timeout 180 wine wineboot -i >/dev/null 2>&1 || { echo "wineboot failed" >&2; return 1; }
+  timeout 60 wineserver -w 2>/dev/null || true
+}
+
+zorvik_stop_prefix() {
+  [ -n "${WINEPREFIX:-}" ] || return 0
+  if [ "${1:-}" = kill ]; then
+    wineserver -k 2>/dev/null || true
+  fi
+  timeout 30 wineserver -w 2>/dev/null || wineserver -k 2>/dev/null || true
+}
