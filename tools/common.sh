@@ -4,7 +4,7 @@
 ZORVIK_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 ZORVIK_PACKAGES=(cmake make g++ python3 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 xvfb xauth xdotool imagemagick x11-utils googletest fonts-liberation
-  clang libclang-rt-14-dev libfreetype-dev pkg-config zip unzip)
+  fonts-wine clang libclang-rt-14-dev libfreetype-dev pkg-config zip unzip)
 
 zorvik_log() { printf '\033[1m== %s\033[0m\n' "$*" >&2; }
 
@@ -78,6 +78,9 @@ pcm.!default {
 pcm.null { type null }
 ASOUND
   timeout 180 wine wineboot -i >/dev/null 2>&1 || { echo "wineboot failed" >&2; return 1; }
+  # Without a window manager on the virtual display Wine draws the frames
+  # itself, so screenshots show captions and the outer rectangle is the X window.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
   timeout 60 wineserver -w 2>/dev/null || true
 }
 

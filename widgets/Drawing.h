@@ -1,0 +1,51 @@
+#pragma once
+// One paint request's drawing: texts, rectangles and bitmaps, opaque or with
+// black as the transparent colour. Every GDI object an operation makes is
+// selected out and deleted before the operation returns.
+#include <windows.h>
+
+#include <string>
+
+namespace Tarvex {
+
+class GUIElement;
+class FontSpec;
+
+using TextAlignment = int;  // 0 left, 1 right, 2 centre; anything else is left
+constexpr TextAlignment AlignLeft = 0;
+constexpr TextAlignment AlignRight = 1;
+constexpr TextAlignment AlignCenter = 2;
+
+class Drawing {
+ public:
+  explicit Drawing(GUIElement* ownerElement);
+  virtual ~Drawing();
+  Drawing(const Drawing&) = delete;
+  Drawing& operator=(const Drawing&) = delete;
+
+  virtual void OnFailure();  // 0
+
+  void Begin();
+  void Attach(HDC deviceContext);
+  void End();
+
+  void WriteText(int x, int y, int boxWidth, int boxHeight, const std::wstring& text, COLORREF color,
+                 FontSpec* font, TextAlignment alignment);
+  void WriteText(int x, int y, int boxWidth, int boxHeight, const std::string& text, COLORREF color,
+                 FontSpec* font, TextAlignment alignment);
+  int TextHeight(FontSpec* font);
+  void FrameRectangle(int x, int y, int boxWidth, int boxHeight, COLORREF color);
+  void FillRectangle(int x, int y, int boxWidth, int boxHeight, COLORREF color);
+  void BlitBitmap(int x, int y, int boxWidth, int boxHeight, HBITMAP bitmap, int sourceX, int sourceY);
+  void BlitBitmapMasked(int x, int y, int boxWidth, int boxHeight, HBITMAP bitmap, int sourceX,
+                        int sourceY);
+  void DrawBitmapMasked(int x, int y, int boxWidth, int boxHeight, HBITMAP bitmap);
+  static HBITMAP LoadBitmapFile(const std::string& path);
+
+  GUIElement* owner;
+  HDC dc = nullptr;
+  bool attached = false;
+  PAINTSTRUCT paintInfo = {};
+};
+
+}  // namespace Tarvex
