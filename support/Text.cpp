@@ -2,8 +2,6 @@
 
 #include <cinttypes>
 #include <cstdio>
-#include <iomanip>
-#include <sstream>
 
 namespace Tarvex {
 
@@ -34,9 +32,14 @@ std::string ReplaceAll(std::string text, std::string pattern, std::string replac
 }
 
 std::string ZeroPad(int value, int width) {
-  std::ostringstream out;
-  out << std::setw(width) << std::setfill('0') << value;
-  return out.str();
+  // The same text a narrow stream gives with that width and "0" as fill (the
+  // fill goes before a sign), without building a stream for every call: the
+  // score display is refreshed once per opened cell.
+  char digits[16];
+  std::snprintf(digits, sizeof digits, "%d", value);
+  std::string text(digits);
+  if (width > 0 && text.size() < static_cast<std::size_t>(width)) text.insert(0, width - text.size(), '0');
+  return text;
 }
 
 std::string PadRight(std::string text, char fill, std::size_t width) {

@@ -29,7 +29,7 @@ zorvik_build_host() {
 zorvik_build_win() {
   cmake -S "$ZORVIK_ROOT" -B "$ZORVIK_ROOT/build/win" -DCMAKE_BUILD_TYPE=Release \
     -DCMAKE_TOOLCHAIN_FILE="$ZORVIK_ROOT/cmake/mingw-w64-x86_64.cmake" \
-    -DZORVIK_HOST_TREE="$ZORVIK_ROOT/build/host" >/dev/null
+    -DZORVIK_HOST_TREE="$ZORVIK_ROOT/build/host" -DZORVIK_DIST_DIR="$ZORVIK_ROOT/build/dist" >/dev/null
   cmake --build "$ZORVIK_ROOT/build/win" -j"$(nproc)" "$@"
 }
 
@@ -81,7 +81,15 @@ ASOUND
   # Without a window manager on the virtual display Wine draws the frames
   # itself, so screenshots show captions and the outer rectangle is the X window.
   wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  zorvik_prefix_fonts
   timeout 60 wineserver -w 2>/dev/null || true
+}
+
+# Wine draws the caption buttons with Marlett; a prefix made here does not
+# find Wine's own fonts unless they are in its Fonts folder.
+zorvik_prefix_fonts() {
+  mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+  cp -n /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
 }
 
 zorvik_stop_prefix() {

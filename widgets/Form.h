@@ -33,6 +33,10 @@ class Form : public GUIElement {
 
   // Run by the window procedure on WM_ACTIVATE and WM_HOTKEY for this form.
   void HandleActivation();
+  // The same with the direction known: the window procedure passes what
+  // WM_ACTIVATE says, as the foreground window may not have changed yet when
+  // the form that loses it is told.
+  void HandleActivation(bool becomingActive);
   void HandleHotKey(WPARAM hotKeyId);
 
   // Window styles as they follow from the frame options.

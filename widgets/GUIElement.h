@@ -138,7 +138,8 @@ class CommandElement {
   EventCallback commandCallback = nullptr;
 };
 
-// Every element ever constructed, in construction order; nothing removes one.
+// Every element ever constructed, in construction order. Nothing removes an
+// entry, but a deleted element leaves a null in its place: skip nulls.
 extern std::vector<GUIElement*> elementRegistry;
 // One counter for control, menu and timer identifiers and class-name numbers.
 extern std::int32_t nextId;

@@ -53,6 +53,10 @@ class Screenshot:
         at = (y * self.width + x) * 3
         return tuple(self.pixels[at:at + 3])
 
+    def row_bytes(self, x, y, count):
+        at = (y * self.width + x) * 3
+        return self.pixels[at:at + 3 * count]
+
     def region(self, left, top, width, height):
         return [[self.pixel(left + i, top + j) for i in range(width)] for j in range(height)]
 

@@ -45,6 +45,7 @@ TEST(Text, ZeroPad) {
   const Case cases[] = {
       {42, 8, "00000042"}, {123456789, 8, "123456789"}, {7, 2, "07"}, {0, 5, "00000"},
       {100, 2, "100"},     {123456, 5, "123456"},       {5, 0, "5"},
+      {-5, 5, "000-5"},  // as a stream fills: before the sign
   };
   for (const Case& c : cases) EXPECT_EQ(ZeroPad(c.value, c.width), c.expected) << c.value;
 }

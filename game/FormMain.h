@@ -1,0 +1,107 @@
+#pragma once
+// The game window: owns the board of 180 cells, the displays, the buttons,
+// the menu and the game timer, and implements the rules' hooks on them.
+#include <windows.h>
+
+#include <array>
+#include <string>
+
+#include "game/GameRules.h"
+#include "widgets/Form.h"
+#include "widgets/FontSpec.h"
+
+namespace Tarvex {
+class Button;
+class CellControl;
+class FormAbout;
+class FormNamePlayer;
+class Image;
+class ImageFrame;
+class Menu;
+class MenuBar;
+class SubMenu;
+class Timer;
+}  // namespace Tarvex
+
+namespace MyGame {
+
+class FormMain : public Tarvex::Form, public GameRules {
+ public:
+  FormMain(HINSTANCE instance, const std::string& caption);
+  ~FormMain() override;
+
+  void HandlePaint() override;
+  HBRUSH HandleControlColor(HDC deviceContext) override;
+
+  virtual void CreateChildren();
+  virtual bool OnClosing();
+  virtual void OnResize();
+  virtual void OnTimerTick();
+  virtual bool OnChar(unsigned character);
+  virtual void OnKeyDown(unsigned key);
+  virtual void OnKeyUp(unsigned key);
+  virtual void OnMenuCommand(Tarvex::GUIElement* item);
+  virtual void OnMouseUp();
+  virtual void OnMouseDown();
+  virtual void OnChildMouseDown(Tarvex::GUIElement* child);
+  virtual void OnClick(Tarvex::GUIElement* element);
+
+  void BuildMenu();
+  void RecordScore();
+  void OpenAboutWindow();
+
+  // The rules' hooks, on the real elements.
+  bool IsPlayableCell(int index) const override;
+  int CellTile(int index) const override;
+  void ShowCellTile(int index, int tile) override;
+  void SetCellHandCursor(int index, bool on) override;
+  void ShowStatusText(const std::string& text) override;
+  void ShowCounterText(const std::string& text) override;
+  void ShowScoreText(const std::string& text) override;
+  void ShowLevelText(const std::string& text) override;
+  void ShowBannerText(const std::string& text) override;
+  void ShowPlayButtonText(const std::string& text) override;
+  void PlayResourceSound(int resourceId) override;
+  void OfferLeaderboardEntry() override;
+
+  // The board cell an element is, or -1.
+  int CellIndexOf(const Tarvex::GUIElement* element) const;
+
+  HBITMAP tileStrip = nullptr;
+  std::array<Tarvex::ImageFrame*, CellCount> cells = {};
+  Tarvex::Image* logoImage = nullptr;
+  Tarvex::Image* missionImage = nullptr;
+  Tarvex::CellControl* statusDisplay = nullptr;
+  Tarvex::CellControl* counterDisplay = nullptr;
+  Tarvex::CellControl* bannerDisplay = nullptr;
+  Tarvex::CellControl* scoreDisplay = nullptr;
+  Tarvex::CellControl* levelDisplay = nullptr;
+  Tarvex::Button* playButton = nullptr;
+  Tarvex::Button* infoButton = nullptr;
+  Tarvex::Button* closeButton = nullptr;
+  Tarvex::Timer* gameTimer = nullptr;
+  Tarvex::MenuBar* menuBar = nullptr;
+  Tarvex::Menu* fileMenu = nullptr;
+  Tarvex::SubMenu* exitItem = nullptr;
+  Tarvex::Menu* helpMenu = nullptr;
+  Tarvex::SubMenu* guideItem = nullptr;
+  Tarvex::SubMenu* homeItem = nullptr;
+  Tarvex::FormAbout* aboutWindow = nullptr;
+  Tarvex::FormNamePlayer* nameWindow = nullptr;
+  Tarvex::FontSpec formFont{"Lucida Console", 14};
+  Tarvex::FontSpec boldDisplayFont{"Arial", 22};
+  Tarvex::FontSpec displayFont{"Arial", 22};
+
+ private:
+  HBRUSH controlBrush = nullptr;  // the last control-colour answer, deleted at the next
+};
+
+// The first FormMain made; menu commands fall back to it.
+extern FormMain* mainForm;
+
+// Texts and addresses the game window shows or opens.
+std::string WindowCaption();
+std::string HomeAddress();
+std::string GuideAddress();
+
+}  // namespace MyGame

@@ -1,0 +1,143 @@
+// What each user action reaches: the forwarding functions, the menu, the
+// buttons, the board presses, the timer and the close request.
+#include "game/FormMain.h"
+#include "game/FormMainWiring.h"
+#include "leaderboard/FormNamePlayer.h"
+#include "resources/Product.h"
+#include "support/DateTime.h"
+#include "support/Desktop.h"
+#include "support/Folders.h"
+#include "widgets/Button.h"
+#include "widgets/Child.h"
+#include "widgets/Menu.h"
+#include "widgets/Timer.h"
+
+namespace MyGame {
+
+namespace {
+
+FormMain* AsFormMain(Tarvex::GUIElement* element) { return dynamic_cast<FormMain*>(element); }
+
+void ForwardCreated(Tarvex::GUIElement* element, HWND) {
+  if (FormMain* form = AsFormMain(element)) form->CreateChildren();
+}
+bool ForwardCloseQuery(Tarvex::GUIElement* element) {
+  FormMain* form = AsFormMain(element);
+  return form ? form->OnClosing() : true;
+}
+void ForwardResized(Tarvex::GUIElement* element) {
+  if (FormMain* form = AsFormMain(element)) form->OnResize();
+}
+bool ForwardChar(Tarvex::GUIElement* element, unsigned character) {
+  FormMain* form = AsFormMain(element);
+  return form ? form->OnChar(character) : true;
+}
+void ForwardKeyDown(Tarvex::GUIElement* element, unsigned key) {
+  if (FormMain* form = AsFormMain(element)) form->OnKeyDown(key);
+}
+void ForwardKeyUp(Tarvex::GUIElement* element, unsigned key) {
+  if (FormMain* form = AsFormMain(element)) form->OnKeyUp(key);
+}
+void ForwardLeftButtonUp(Tarvex::GUIElement* element, HWND, int, int) {
+  if (FormMain* form = AsFormMain(element)) form->OnMouseUp();
+}
+
+}  // namespace
+
+void WireFormEvents(FormMain* form) {
+  form->createdCallback = ForwardCreated;
+  form->closeQueryCallback = ForwardCloseQuery;
+  form->resizedCallback = ForwardResized;
+  form->charCallback = ForwardChar;
+  form->keyDownCallback = ForwardKeyDown;
+  form->keyUpCallback = ForwardKeyUp;
+  form->leftButtonUpCallback = ForwardLeftButtonUp;
+  form->leftButtonDownCallback = ForwardLeftButtonDown;
+}
+
+void ForwardLeftButtonDown(Tarvex::GUIElement* element, HWND, int, int) {
+  if (dynamic_cast<Tarvex::Child*>(element)) {
+    if (FormMain* form = AsFormMain(element->parent)) form->OnChildMouseDown(element);
+  } else if (FormMain* form = AsFormMain(element)) {
+    form->OnMouseDown();
+  }
+}
+
+void ForwardButtonCommand(Tarvex::GUIElement* button) {
+  FormMain* form = AsFormMain(button->parent);
+  if (!form && button->parent) form = AsFormMain(button->parent->parent);
+  if (form) form->OnClick(button);
+}
+
+void ForwardMenuCommand(Tarvex::GUIElement* item) {
+  FormMain* form = nullptr;
+  for (Tarvex::GUIElement* up = item->parent; up && !form; up = up->parent) form = AsFormMain(up);
+  if (!form) form = mainForm;
+  if (form) form->OnMenuCommand(item);
+}
+
+void ForwardTimerTick(Tarvex::Timer* timer) {
+  if (FormMain* form = AsFormMain(timer->parent)) form->OnTimerTick();
+}
+
+void ForwardNameWindowDestroyed(Tarvex::GUIElement* nameWindow) {
+  auto* window = dynamic_cast<Tarvex::FormNamePlayer*>(nameWindow);
+  if (!window) return;
+  if (FormMain* form = AsFormMain(window->ownerForm)) form->RecordScore();
+}
+
+std::string HomeAddress() { return std::string("http://www.") + ZORVIK_WEB_HOST; }
+std::string GuideAddress() { return HomeAddress() + "/" + ZORVIK_PRODUCT_NAME + ".asp"; }
+
+void FormMain::OnMenuCommand(Tarvex::GUIElement* item) {
+  if (!item) return;
+  if (exitItem && item->id == exitItem->id) {
+    // Exactly what the title bar's close box sends, so the question is asked.
+    if (window) SendMessageW(window, WM_CLOSE, 0, 0);
+  } else if (homeItem && item->id == homeItem->id) {
+    Tarvex::OpenInShell(HomeAddress());
+  } else if (guideItem && item->id == guideItem->id) {
+    Tarvex::OpenInShell(GuideAddress());
+  }
+}
+
+void FormMain::OnClick(Tarvex::GUIElement* element) {
+  if (!element) return;
+  if (closeButton && element->id == closeButton->id) {
+    OnMenuCommand(exitItem);
+  } else if (playButton && element->id == playButton->id) {
+    if (playButton->GetNarrowText() == PlayButtonAbandon)
+      AbandonGame();
+    else
+      StartGame();
+  } else if (infoButton && element->id == infoButton->id) {
+    OpenAboutWindow();
+  }
+}
+
+bool FormMain::OnClosing() {
+  UnregisterHotKeys();
+  if (!Tarvex::AskYesNo("Uscita", "Vuoi realmente uscire?")) {
+    RegisterHotKeys();
+    return false;
+  }
+  if (gameTimer) gameTimer->Stop();
+  return true;
+}
+
+void FormMain::OnChildMouseDown(Tarvex::GUIElement* child) {
+  const int index = CellIndexOf(child);
+  if (index >= 0) UncoverCell(index, false);
+}
+
+void FormMain::OnTimerTick() { TimerTick(Tarvex::DateTime::Now()); }
+
+// Keys and characters typed into the window itself have no game function.
+bool FormMain::OnChar(unsigned) { return true; }
+void FormMain::OnKeyDown(unsigned) {}
+void FormMain::OnKeyUp(unsigned) {}
+void FormMain::OnResize() {}
+void FormMain::OnMouseUp() {}
+void FormMain::OnMouseDown() {}
+
+}  // namespace MyGame

@@ -1,0 +1,167 @@
+#include "leaderboard/FormNamePlayer.h"
+
+#include "widgets/Button.h"
+#include "widgets/Label.h"
+#include "widgets/TextBox.h"
+
+namespace Tarvex {
+
+std::string PlayerName;
+
+namespace {
+
+constexpr unsigned EnterCharacter = 13;
+constexpr int NameLength = 10;
+
+FormNamePlayer* AsNameWindow(GUIElement* element) { return dynamic_cast<FormNamePlayer*>(element); }
+
+void CreatedHandler(GUIElement* element, HWND) {
+  if (FormNamePlayer* form = AsNameWindow(element)) form->CreateChildren();
+}
+
+bool CloseQueryHandler(GUIElement* element) {
+  FormNamePlayer* form = AsNameWindow(element);
+  return form == nullptr || form->OnClosing();
+}
+
+void ResizedHandler(GUIElement* element) {
+  if (FormNamePlayer* form = AsNameWindow(element)) form->OnResize();
+}
+
+void KeyDownHandler(GUIElement* element, unsigned key) {
+  if (FormNamePlayer* form = AsNameWindow(element)) form->OnKeyDown(key);
+}
+
+void KeyUpHandler(GUIElement* element, unsigned key) {
+  if (FormNamePlayer* form = AsNameWindow(element)) form->OnKeyUp(key);
+}
+
+// Shared by the window and its text box: a character typed into either goes
+// to the window's OnChar, whose answer decides whether the box sees it.
+bool CharRouter(GUIElement* element, unsigned character) {
+  if (dynamic_cast<TextBox*>(element) != nullptr) {
+    FormNamePlayer* form = AsNameWindow(element->parent);
+    return form == nullptr || form->OnChar(character);
+  }
+  if (FormNamePlayer* form = AsNameWindow(element)) return form->OnChar(character);
+  return true;
+}
+
+void OkCommand(GUIElement* button) {
+  if (FormNamePlayer* form = AsNameWindow(button->parent)) form->OnClick(button);
+}
+
+}  // namespace
+
+FormNamePlayer::FormNamePlayer(Form* owner, HINSTANCE moduleInstance, const std::string& caption)
+    : Form(moduleInstance, true), ownerForm(owner) {
+  topmostDialog = false;
+  if (ownerForm != nullptr) {
+    ownerForm->SetEnabled(false);
+    ownerForm->modalChild = this;
+  }
+  width = 250;
+  height = 150;
+  SetText(caption);
+  minimizeBox = false;
+  resizable = false;
+
+  createdCallback = CreatedHandler;
+  closeQueryCallback = CloseQueryHandler;
+  resizedCallback = ResizedHandler;
+  charCallback = CharRouter;
+  keyDownCallback = KeyDownHandler;
+  keyUpCallback = KeyUpHandler;
+
+  Create();
+}
+
+FormNamePlayer::~FormNamePlayer() {
+  // Still open: close it as any close does (the owner gets its input back)
+  // while the children it holds still exist. The creator is not told about
+  // a window that goes away with its object.
+  if (created && window != nullptr && !destroyed && IsWindow(window)) {
+    destroyedCallback = nullptr;
+    SendMessageW(window, WM_CLOSE, 0, 0);
+    if (IsWindow(window)) DestroyWindow(window);
+  }
+  delete okButton;
+  delete nameBox;
+  delete promptLabel;
+  okButton = nullptr;
+  nameBox = nullptr;
+  promptLabel = nullptr;
+}
+
+void FormNamePlayer::HandleDestroyed() {
+  Form::HandleDestroyed();
+  created = false;
+}
+
+void FormNamePlayer::SetPrompt(const std::string& text) {
+  prompt = text;
+  if (created && promptLabel != nullptr) promptLabel->SetText(text);
+}
+
+void FormNamePlayer::CreateChildren() {
+  // Runs inside WM_CREATE: the handle is known, `created` not yet set.
+  RECT client = {};
+  GetClientRect(window, &client);
+  const int clientWidth = client.right - client.left;
+
+  promptLabel = new Label(this, prompt);
+  promptLabel->SetSize(clientWidth - 10, 25);
+  promptLabel->SetPosition(5, 5);
+  promptLabel->Create();
+
+  nameBox = new TextBox(this, "");
+  nameBox->SetSize(clientWidth / 2 - 10, 25);
+  nameBox->SetPosition(5, 35);
+  nameBox->maxLength = NameLength;
+  nameBox->upperCase = true;
+  nameBox->lowerCase = false;
+  nameBox->charCallback = CharRouter;
+  nameBox->Create();
+  nameBox->Focus();
+
+  okButton = new Button(this, "OK");
+  okButton->SetSize(80, 25);
+  okButton->SetPosition(clientWidth / 2 + 5, 35);
+  okButton->commandCallback = OkCommand;
+  okButton->Create();
+}
+
+bool FormNamePlayer::OnClosing() {
+  UnregisterHotKeys();
+  if (ownerForm != nullptr) {
+    ownerForm->modalChild = nullptr;
+    ownerForm->SetEnabled(true);
+  }
+  return true;
+}
+
+void FormNamePlayer::OnResize() {}
+
+bool FormNamePlayer::OnChar(unsigned character) {
+  if (character != EnterCharacter) return true;
+  OnClick(okButton);
+  return false;
+}
+
+void FormNamePlayer::OnKeyDown(unsigned) {}
+
+void FormNamePlayer::OnKeyUp(unsigned) {}
+
+void FormNamePlayer::OnClick(GUIElement* element) {
+  if (element == nullptr || okButton == nullptr || element->id != okButton->id) return;
+  if (nameBox == nullptr) return;
+  const std::string name = nameBox->GetNarrowText();
+  if (name.empty()) return;
+  PlayerName = name;
+  // Handled before SendMessageW returns: the owner is enabled again, the
+  // window destroyed (which clears `created`) and the creator's
+  // destroyedCallback has run.
+  SendMessageW(window, WM_CLOSE, 0, 0);
+}
+
+}  // namespace Tarvex

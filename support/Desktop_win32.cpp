@@ -1,0 +1,40 @@
+#include <windows.h>
+#include <mmsystem.h>
+
+#include "support/Desktop.h"
+
+namespace Tarvex {
+
+namespace {
+AskYesNoFunction askReplacement = nullptr;
+PlayWaveFunction playReplacement = nullptr;
+}  // namespace
+
+bool AskYesNo(const std::string& caption, const std::string& question) {
+  if (askReplacement) return askReplacement(caption, question);
+  // Task-modal without an owner: every window of the program waits for the
+  // answer, while timer ticks go on behind the box.
+  return MessageBoxA(nullptr, question.c_str(), caption.c_str(), MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) ==
+         IDYES;
+}
+
+void PlayWaveResource(int resourceId) {
+  if (playReplacement) return playReplacement(resourceId);
+  // Asynchronous, so a press never waits for its sound; a new sound cuts the
+  // one playing, and a missing resource plays nothing rather than a beep.
+  PlaySoundW(MAKEINTRESOURCEW(resourceId), GetModuleHandleW(nullptr), SND_RESOURCE | SND_ASYNC | SND_NODEFAULT);
+}
+
+AskYesNoFunction ReplaceAskYesNo(AskYesNoFunction replacement) {
+  AskYesNoFunction previous = askReplacement;
+  askReplacement = replacement;
+  return previous;
+}
+
+PlayWaveFunction ReplacePlayWave(PlayWaveFunction replacement) {
+  PlayWaveFunction previous = playReplacement;
+  playReplacement = replacement;
+  return previous;
+}
+
+}  // namespace Tarvex

@@ -1,0 +1,123 @@
+"""The game seen from outside: where things are on its 640 x 480 client area,
+and the board read back from a screenshot by matching every cell against the
+tiles of the strip the build generated."""
+import os
+import pathlib
+import struct
+
+from harness import ROOT, Screenshot, WineProgram, click_screen, find_buttons, find_window, wait_until
+
+CLIENT_WIDTH, CLIENT_HEIGHT = 640, 480
+COLUMNS, ROWS, TILE = 12, 15, 27
+BOARD_LEFT, BOARD_TOP = 105, 87
+PLAY_BUTTON, INFO_BUTTON, CLOSE_BUTTON = (562, 60), (562, 110), (562, 160)
+COVERED, MINE, EMPTY = 0, 17, 18
+FIELD = [i for i in range(COLUMNS * ROWS)
+         if 1 <= i // COLUMNS <= ROWS - 2 and 1 <= i % COLUMNS <= COLUMNS - 2]
+SPLASH = [27, 28, 30, 31, 33, 39, 41, 43, 45, 51, 55, 57, 63, 67, 69, 87, 90, 92, 93, 99, 100,
+          102, 104, 111, 113, 114, 116, 117, 123, 126, 128, 135, 138, 140, 141]
+TITLE = "^Zorvik "
+# Client rectangles where other elements stand over the board: the bordered
+# score and level displays start two pixels inside the right frame column.
+OVER_BOARD = [(427, 200, 200, 28), (427, 240, 200, 28)]
+
+
+def win_tree():
+    return pathlib.Path(os.environ.get("ZORVIK_WIN_TREE", ROOT / "build/win"))
+
+
+def host_tree():
+    return pathlib.Path(os.environ.get("ZORVIK_HOST_TREE", ROOT / "build/host"))
+
+
+def load_tiles(path=None):
+    """The 19 tiles of the strip, each as 27 rows of 81 RGB bytes (from a
+    24-bit bottom-up BMP, whose pixels are stored blue first)."""
+    data = pathlib.Path(path or host_tree() / "resources/generated/tiles.bmp").read_bytes()
+    offset = struct.unpack_from("<I", data, 10)[0]
+    width, height = struct.unpack_from("<ii", data, 18)
+    stride = (width * 3 + 3) & ~3
+    rows = []
+    for y in range(abs(height)):
+        source_row = abs(height) - 1 - y if height > 0 else y
+        bgr = data[offset + source_row * stride:offset + source_row * stride + width * 3]
+        rgb = bytearray(len(bgr))
+        rgb[0::3], rgb[1::3], rgb[2::3] = bgr[2::3], bgr[1::3], bgr[0::3]
+        rows.append(bytes(rgb))
+    return [[row[t * TILE * 3:(t + 1) * TILE * 3] for row in rows] for t in range(width // TILE)]
+
+
+def visible_segments(index):
+    """Per cell, the (row, first x, last x + 1) runs of its pixels that are
+    the cell's own: inside the client area and not under another element."""
+    left = BOARD_LEFT + TILE * (index % COLUMNS)
+    top = BOARD_TOP + TILE * (index // COLUMNS)
+    segments = []
+    for y in range(min(TILE, CLIENT_HEIGHT - top)):
+        covered = [x for x in range(TILE) if any(rx <= left + x < rx + rw and ry <= top + y < ry + rh
+                                                for rx, ry, rw, rh in OVER_BOARD)]
+        end = covered[0] if covered else TILE
+        segments.append((y, 0, end))
+    return segments
+
+
+SEGMENTS = [visible_segments(i) for i in range(COLUMNS * ROWS)]
+
+
+class Game:
+    """zorvik.exe started under the suite's prefix, driven by clicks."""
+
+    def __init__(self):
+        self.program = WineProgram(win_tree() / "zorvik.exe")
+        self.tiles = load_tiles()
+        self.window = None
+        self.origin = None
+
+    def start(self):
+        self.program.start()
+        self.window = find_window(TITLE, timeout=40)
+        # The window first appears at its outer size; the client area is sized
+        # right after. Wait until the frame shows around a 640 x 480 client.
+        wait_until(lambda: (g := self.window.geometry())[2] > CLIENT_WIDTH and g[3] > CLIENT_HEIGHT
+                   and g == self.window.geometry(), 20, 0.2, "the window's final size")
+        self.origin = self.window.client_origin(CLIENT_WIDTH, CLIENT_HEIGHT)
+        return self
+
+    def stop(self):
+        self.program.stop()
+
+    def screen_point(self, x, y):
+        return self.origin[0] + x, self.origin[1] + y
+
+    def click(self, x, y):
+        click_screen(*self.screen_point(x, y))
+
+    def cell_centre(self, index):
+        return (BOARD_LEFT + TILE * (index % COLUMNS) + TILE // 2,
+                BOARD_TOP + TILE * (index // COLUMNS) + TILE // 2)
+
+    def press_cell(self, index):
+        self.click(*self.cell_centre(index))
+
+    def board(self, shot=None):
+        """The tile every visible cell shows (-1 where none matches); the last
+        row lies partly below the client area and is read from its top part."""
+        shot = shot or Screenshot()
+        ox, oy = self.origin
+        result = []
+        for index in range(COLUMNS * ROWS):
+            left = ox + BOARD_LEFT + TILE * (index % COLUMNS)
+            top = oy + BOARD_TOP + TILE * (index // COLUMNS)
+            cell = [shot.row_bytes(left + x0, top + y, x1 - x0) for y, x0, x1 in SEGMENTS[index]]
+            result.append(next((t for t, tile in enumerate(self.tiles)
+                                if all(tile[y][3 * x0:3 * x1] == got
+                                       for (y, x0, x1), got in zip(SEGMENTS[index], cell))), -1))
+        return result
+
+    def wait_board(self, predicate, timeout=10, what="the board"):
+        return wait_until(lambda: (b := self.board()) and predicate(b) and b, timeout, 0.3, what)
+
+    def answer_exit_question(self, yes):
+        box = find_window("^Uscita$", timeout=15)
+        no_button_last = find_buttons(box)
+        click_screen(*(no_button_last[0] if yes else no_button_last[-1]))

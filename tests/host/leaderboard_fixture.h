@@ -1,0 +1,129 @@
+#pragma once
+// A leaderboard of its own for one test, and byte-exact file helpers.
+//
+// On the host the data folder is a fresh temporary folder (XDG_DATA_HOME
+// points at it) and the game is "Zorvik". On Windows the data folder is the
+// real local application-data folder of the (private) Wine prefix, so each
+// test uses a game name of its own and removes that folder afterwards.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <set>
+#include <string>
+#include <vector>
+
+#ifndef _WIN32
+#include <unistd.h>
+#endif
+
+#include "leaderboard/Leaderboard.h"
+#include "support/Folders.h"
+#include "tests/host/TempFolder.h"
+
+inline std::string ReadBytes(const std::string& path) {
+  std::string content;
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return content;
+  char buffer[4096];
+  std::size_t got;
+  while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0) content.append(buffer, got);
+  std::fclose(file);
+  return content;
+}
+
+inline void WriteBytes(const std::string& path, const std::string& content) {
+  std::FILE* file = std::fopen(path.c_str(), "wb");
+  ASSERT_NE(file, nullptr) << path;
+  ASSERT_EQ(std::fwrite(content.data(), 1, content.size(), file), content.size());
+  ASSERT_EQ(std::fclose(file), 0);
+}
+
+// The names in a folder, to see that nothing was left behind.
+inline std::set<std::string> FolderEntries(const std::string& folder) {
+  std::set<std::string> names;
+  std::error_code ignored;
+  for (const auto& entry : std::filesystem::directory_iterator(folder, ignored))
+    names.insert(entry.path().filename().string());
+  return names;
+}
+
+// The lines joined as the store writes them.
+inline std::string WithCrLf(const std::vector<std::string>& lines) {
+  std::string content;
+  for (const std::string& line : lines) content += line + "\r\n";
+  return content;
+}
+
+inline bool RunningAsRoot() {
+#ifdef _WIN32
+  return false;
+#else
+  return geteuid() == 0;
+#endif
+}
+
+class LeaderboardPlace {
+ public:
+  LeaderboardPlace() {
+#ifdef _WIN32
+    static std::atomic<int> counter{0};
+    const auto stamp = std::chrono::steady_clock::now().time_since_epoch().count();
+    gameName = "ZorvikTest-" + std::to_string(stamp) + "-" + std::to_string(counter++);
+    dataFolder = Tarvex::LocalAppDataFolder();
+#else
+    if (const char* old = std::getenv("XDG_DATA_HOME")) {
+      hadDataHome = true;
+      oldDataHome = old;
+    }
+    dataFolder = temp.Path("data");
+    std::filesystem::create_directories(dataFolder);
+    UseDataFolder(dataFolder);
+#endif
+  }
+
+  ~LeaderboardPlace() {
+#ifdef _WIN32
+    std::error_code ignored;
+    std::filesystem::remove_all(GameFolder(), ignored);
+#else
+    if (hadDataHome)
+      setenv("XDG_DATA_HOME", oldDataHome.c_str(), 1);
+    else
+      unsetenv("XDG_DATA_HOME");
+#endif
+  }
+
+  LeaderboardPlace(const LeaderboardPlace&) = delete;
+  LeaderboardPlace& operator=(const LeaderboardPlace&) = delete;
+
+#ifndef _WIN32
+  // Moves the data folder somewhere else (it need not exist).
+  void UseDataFolder(const std::string& folder) { setenv("XDG_DATA_HOME", folder.c_str(), 1); }
+#endif
+
+  Tarvex::Leaderboard Board() const { return Tarvex::Leaderboard(gameName); }
+  std::string GameFolder() const { return Tarvex::WithTrailingSlash(dataFolder) + gameName; }
+  std::string ScoreFolder() const { return Tarvex::WithTrailingSlash(GameFolder()) + "Score"; }
+  std::string FilePath() const { return Tarvex::WithTrailingSlash(ScoreFolder()) + "Classifica.txt"; }
+
+  // Lays down a stored file by hand, folders included.
+  void Store(const std::string& content) const {
+    std::filesystem::create_directories(ScoreFolder());
+    WriteBytes(FilePath(), content);
+  }
+  std::string Stored() const { return ReadBytes(FilePath()); }
+
+  std::string gameName = "Zorvik";
+  std::string dataFolder;
+
+ private:
+#ifndef _WIN32
+  TempFolder temp;
+  bool hadDataHome = false;
+  std::string oldDataHome;
+#endif
+};

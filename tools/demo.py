@@ -1,0 +1,71 @@
+#!/usr/bin/env python3
+"""A short scripted game against the real window, for ./run on a machine
+without a display: the splash, a game started, a few presses with a cascade,
+a mine, the name window, the About window and the exit question answered Yes.
+Every step leaves a screenshot in the output folder."""
+import pathlib
+import sys
+
+sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "tests/e2e"))
+
+from harness import Screenshot, click_screen, find_window, press_key, type_text, wait_until, window_gone  # noqa: E402
+from zorvik import COVERED, FIELD, INFO_BUTTON, MINE, PLAY_BUTTON, SPLASH, Game  # noqa: E402
+
+
+def main():
+    out = pathlib.Path(sys.argv[2])
+    out.mkdir(parents=True, exist_ok=True)
+    shots = []
+
+    def shot(name):
+        path = out / f"{len(shots) + 1:02d}-{name}.png"
+        Screenshot(save_as=path)
+        shots.append(path)
+
+    game = Game()
+    game.program.exe = sys.argv[1]
+    game.start()
+    try:
+        game.wait_board(lambda b: b[SPLASH[0]] == COVERED, 30, "the splash")
+        shot("splash")
+        game.click(*PLAY_BUTTON)
+        board = game.wait_board(lambda b: all(b[i] == COVERED for i in FIELD), 10, "a covered field")
+        shot("new-game")
+        # Corners first: they have the fewest neighbours and most often open a region.
+        for cell in [13, 22, 157, 166, 77, 88]:
+            if MINE in board or board[cell] != COVERED:
+                continue
+            before = board
+            game.press_cell(cell)
+            board = game.wait_board(lambda b: b != before, 10, "the press")
+            shot(f"press-{cell}")
+        while MINE not in board:
+            before = board
+            game.press_cell(next(i for i in FIELD if board[i] == COVERED))
+            board = game.wait_board(lambda b: b != before, 10, "the press")
+        shot("mine")
+        find_window("^Classifica$", timeout=15)
+        type_text("demo")
+        shot("name")
+        press_key("Return")
+        wait_until(lambda: window_gone("^Classifica$"), 10, what="the name window")
+        game.click(*INFO_BUTTON)
+        find_window(r"^Info\.\.\.$", timeout=15)
+        shot("about")
+        press_key("Escape")
+        wait_until(lambda: window_gone(r"^Info\.\.\.$"), 10, what="the About window")
+        game.click(562, 160)  # "Chiudi"
+        find_window("^Uscita$", timeout=15)
+        shot("exit-question")
+        game.answer_exit_question(yes=True)
+        code = game.program.wait_exit(20)
+    finally:
+        game.stop()
+    for path in shots:
+        print(path)
+    print(f"zorvik.exe ended with exit code {code}")
+    return 0 if code == 0 else 1
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,266 @@
+#include "widgets/FormAbout.h"
+
+#include "support/Folders.h"
+#include "support/Text.h"
+#include "widgets/Button.h"
+#include "widgets/CellControl.h"
+#include "widgets/Image.h"
+#include "widgets/Label.h"
+#include "widgets/PanelChildren.h"
+#include "widgets/TextBox.h"
+
+namespace Tarvex {
+
+namespace {
+
+constexpr int ClientWidth = 600;
+constexpr int ClientHeight = 300;
+constexpr unsigned EnterCharacter = 13;
+constexpr unsigned EscapeCharacter = 27;
+constexpr COLORREF LinkColor = RGB(0, 0, 255);
+
+// The contact mailbox lives at the web host's domain.
+const char* const WebPrefix = "http://www.";
+const char* const MailboxPrefix = "info@";
+const char* const MailScheme = "mailto:";
+
+FormAbout* AsAboutWindow(GUIElement* element) { return dynamic_cast<FormAbout*>(element); }
+
+// The window an element belongs to, however deep it sits (the logo is
+// inside the panel).
+FormAbout* AboutWindowOf(GUIElement* element) {
+  for (; element != nullptr; element = element->parent) {
+    if (FormAbout* form = AsAboutWindow(element)) return form;
+  }
+  return nullptr;
+}
+
+void CreatedHandler(GUIElement* element, HWND) {
+  if (FormAbout* form = AsAboutWindow(element)) form->CreateChildren();
+}
+
+bool CloseQueryHandler(GUIElement* element) {
+  FormAbout* form = AsAboutWindow(element);
+  return form == nullptr || form->OnClosing();
+}
+
+void ResizedHandler(GUIElement* element) {
+  if (FormAbout* form = AsAboutWindow(element)) form->OnResize();
+}
+
+void KeyDownHandler(GUIElement* element, unsigned key) {
+  if (FormAbout* form = AsAboutWindow(element)) form->OnKeyDown(key);
+}
+
+void KeyUpHandler(GUIElement* element, unsigned key) {
+  if (FormAbout* form = AsAboutWindow(element)) form->OnKeyUp(key);
+}
+
+// Given to the window and to every control in it, so Enter and Escape close
+// the window wherever they are typed.
+bool CharRouter(GUIElement* element, unsigned character) {
+  FormAbout* form = AboutWindowOf(element);
+  return form == nullptr || form->OnChar(character);
+}
+
+// A link opens on the press of the left button, not on its release.
+void LinkPressed(GUIElement* link, HWND, int x, int y) {
+  if (FormAbout* form = AsAboutWindow(link->parent)) form->OnLinkClick(link, x, y);
+}
+
+void OkCommand(GUIElement* button) {
+  if (FormAbout* form = AsAboutWindow(button->parent)) form->OnClick(button);
+}
+
+bool Is(const GUIElement* element, const GUIElement* known) {
+  return element != nullptr && known != nullptr && element->id == known->id;
+}
+
+CellControl* MakeLink(FormAbout& form, const std::string& text, int left) {
+  auto* link = new CellControl(&form);
+  link->SetText(text);
+  link->SetSize(150, 22);
+  link->SetPosition(left, 55);
+  link->textColor = LinkColor;
+  link->textAlignment = AlignLeft;
+  link->SetHandCursor(true);
+  link->font = &form.linkFont;
+  link->leftButtonDownCallback = LinkPressed;
+  link->charCallback = CharRouter;
+  link->Create();
+  return link;
+}
+
+}  // namespace
+
+FormAbout::FormAbout(Form* ownerForm)
+    : Form(ownerForm != nullptr ? ownerForm->instance : nullptr, true),
+      owner(ownerForm),
+      titleFont("Arial", 16),
+      linkFont("Arial", 16),
+      windowFont("Arial", 14) {
+  titleFont.bold = true;
+  linkFont.underline = true;
+  font = &windowFont;
+
+  modalFrame = true;
+  topmostDialog = false;
+  width = ClientWidth;
+  height = ClientHeight;
+  CenterOnScreen();
+  SetText(std::string("Info..."));
+  minimizeBox = false;
+  resizable = false;
+
+  createdCallback = CreatedHandler;
+  closeQueryCallback = CloseQueryHandler;
+  resizedCallback = ResizedHandler;
+  charCallback = CharRouter;
+  keyDownCallback = KeyDownHandler;
+  keyUpCallback = KeyUpHandler;
+
+  if (owner != nullptr) {
+    owner->SetEnabled(false);
+    owner->modalChild = this;
+  }
+}
+
+FormAbout::~FormAbout() {
+  // Still open: close it as any close does (the owner gets its input back)
+  // while its controls and fonts still exist. The creator is not told about
+  // a window that goes away with its object.
+  if (created && window != nullptr && !destroyed && IsWindow(window)) {
+    destroyedCallback = nullptr;
+    SendMessageW(window, WM_CLOSE, 0, 0);
+    if (IsWindow(window)) DestroyWindow(window);
+  }
+  delete logoImage;
+  delete logoPanel;
+  delete titleLabel;
+  delete copyrightLabel;
+  delete webLink;
+  delete mailLink;
+  delete noticeBox;
+  delete okButton;
+  logoImage = nullptr;
+  logoPanel = nullptr;
+  titleLabel = nullptr;
+  copyrightLabel = nullptr;
+  webLink = nullptr;
+  mailLink = nullptr;
+  noticeBox = nullptr;
+  okButton = nullptr;
+}
+
+void FormAbout::Create() {
+  if (created) return;
+  Form::Create();
+  // The window is first shown inside its own creation, before it counts as
+  // created, when resizing it is not possible yet; and a later ShowWindow on
+  // a visible window need not announce itself again.
+  HandleShown();
+}
+
+void FormAbout::HandleShown() { SetClientSize(ClientWidth, ClientHeight); }
+
+void FormAbout::HandleDestroyed() {
+  Form::HandleDestroyed();
+  created = false;
+}
+
+void FormAbout::CreateChildren() {
+  // Runs inside WM_CREATE: the handle is known, `created` not yet set.
+  RECT client = {};
+  GetClientRect(window, &client);
+  width = client.right - client.left;
+  height = client.bottom - client.top;
+  const int textLeft = logoWidth + 45;
+  const int textWidth = width - textLeft - 10;
+
+  logoPanel = new PanelChildren(this);
+  logoPanel->SetSize(logoWidth + 20, height - 20);
+  logoPanel->SetPosition(10, 10);
+  logoPanel->SetBordered(true);
+  logoPanel->charCallback = CharRouter;
+  logoPanel->Create();
+
+  logoImage = new Image(logoPanel, logoResource);
+  logoImage->SetSize(logoWidth, logoHeight);
+  logoImage->SetPosition(5, 5);
+  logoImage->charCallback = CharRouter;
+  logoImage->Create();
+
+  titleLabel = new Label(this, titleText);
+  titleLabel->SetSize(textWidth, 25);
+  titleLabel->SetPosition(textLeft, 10);
+  titleLabel->font = &titleFont;
+  titleLabel->charCallback = CharRouter;
+  titleLabel->Create();
+
+  copyrightLabel = new Label(this, copyrightText);
+  copyrightLabel->SetSize(textWidth, 25);
+  copyrightLabel->SetPosition(textLeft, 35);
+  copyrightLabel->font = font;
+  copyrightLabel->charCallback = CharRouter;
+  copyrightLabel->Create();
+
+  webLink = MakeLink(*this, webAddress, textLeft);
+  mailLink = MakeLink(*this, ReplaceAll(webAddress, WebPrefix, MailboxPrefix), textLeft + 160);
+
+  // The Windows default font: no font of its own.
+  noticeBox = new TextBox(this, noticeText);
+  noticeBox->SetSize(textWidth, height - 145);
+  noticeBox->SetPosition(textLeft, 85);
+  noticeBox->multiline = true;
+  noticeBox->readOnly = true;
+  noticeBox->verticalScroll = true;
+  noticeBox->charCallback = CharRouter;
+  noticeBox->Create();
+
+  // A standard push button, not owner-drawn, with no font of its own.
+  okButton = new Button(this, "OK");
+  okButton->SetSize(80, 25);
+  okButton->SetPosition(textLeft + textWidth / 2 - okButton->width / 2, height - 50);
+  okButton->commandCallback = OkCommand;
+  okButton->charCallback = CharRouter;
+  okButton->Create();
+  okButton->Focus();
+}
+
+bool FormAbout::OnClosing() {
+  UnregisterHotKeys();
+  if (owner != nullptr) {
+    owner->modalChild = nullptr;
+    owner->SetEnabled(true);
+  }
+  return true;
+}
+
+void FormAbout::OnResize() {}
+
+bool FormAbout::OnChar(unsigned character) {
+  if (character != EnterCharacter && character != EscapeCharacter) return true;
+  OnClick(okButton);
+  return false;
+}
+
+void FormAbout::OnKeyDown(unsigned) {}
+
+void FormAbout::OnKeyUp(unsigned) {}
+
+void FormAbout::OnClick(GUIElement* element) {
+  if (!Is(element, okButton)) return;
+  // Handled before SendMessageW returns: the owner is enabled again and the
+  // window destroyed, which clears `created`.
+  SendMessageW(window, WM_CLOSE, 0, 0);
+}
+
+void FormAbout::OnLinkClick(GUIElement* element, int, int) {
+  if (Is(element, webLink)) {
+    OpenInShell(webAddress);
+  } else if (Is(element, mailLink)) {
+    OpenInShell(MailScheme + mailLink->GetNarrowText());
+  }
+}
+
+}  // namespace Tarvex
