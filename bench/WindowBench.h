@@ -5,6 +5,8 @@
 // window procedure receives them, and a high-resolution clock.
 #include <windows.h>
 
+#include "tests/win/MessagePump.h"
+
 #include "game/FormMain.h"
 #include "support/Desktop.h"
 #include "widgets/Button.h"
@@ -32,19 +34,7 @@ class QuietDesktop {
   Tarvex::PlayWaveFunction previousSound;
 };
 
-// Dispatches every message for about `milliseconds` (the timer ticks too).
-inline void Pump(DWORD milliseconds) {
-  const DWORD start = GetTickCount();
-  do {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (message.message == WM_QUIT) continue;
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
-    Sleep(1);
-  } while (GetTickCount() - start < milliseconds);
-}
+using zorvik_test::Pump;
 
 inline double Milliseconds() {
   static const double perMillisecond = [] {

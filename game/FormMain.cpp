@@ -72,7 +72,7 @@ FormMain::FormMain(HINSTANCE instance, const std::string& caption) : Tarvex::For
   SetText(caption);
   minimizeBox = true;
   resizable = false;
-  WireFormEvents(this);
+  WireMainWindowEvents(this);
   SetBackColor(BoardCyan);
   Create();  // CreateChildren runs inside, while the width field still holds 640
   SetIcon(ZORVIK_ICON);

@@ -44,7 +44,9 @@ void FormMain::ShowScoreText(const std::string& text) {
   if (scoreDisplay) scoreDisplay->SetText(text);
 }
 void FormMain::ShowLevelText(const std::string& text) {
-  if (levelDisplay) levelDisplay->SetText(text);
+  // The status is refreshed after every opened cell, mostly with the level
+  // it already shows; repainting the display for that would only cost time.
+  if (levelDisplay && levelDisplay->GetNarrowText() != text) levelDisplay->SetText(text);
 }
 void FormMain::ShowBannerText(const std::string& text) { bannerDisplay->SetText(text); }
 void FormMain::ShowPlayButtonText(const std::string& text) { playButton->SetText(text); }

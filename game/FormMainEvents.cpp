@@ -9,6 +9,7 @@
 #include "support/Folders.h"
 #include "widgets/Button.h"
 #include "widgets/Child.h"
+#include "widgets/FormEvents.h"
 #include "widgets/Menu.h"
 #include "widgets/Timer.h"
 
@@ -18,25 +19,9 @@ namespace {
 
 FormMain* AsFormMain(Tarvex::GUIElement* element) { return dynamic_cast<FormMain*>(element); }
 
-void ForwardCreated(Tarvex::GUIElement* element, HWND) {
-  if (FormMain* form = AsFormMain(element)) form->CreateChildren();
-}
-bool ForwardCloseQuery(Tarvex::GUIElement* element) {
-  FormMain* form = AsFormMain(element);
-  return form ? form->OnClosing() : true;
-}
-void ForwardResized(Tarvex::GUIElement* element) {
-  if (FormMain* form = AsFormMain(element)) form->OnResize();
-}
 bool ForwardChar(Tarvex::GUIElement* element, unsigned character) {
   FormMain* form = AsFormMain(element);
   return form ? form->OnChar(character) : true;
-}
-void ForwardKeyDown(Tarvex::GUIElement* element, unsigned key) {
-  if (FormMain* form = AsFormMain(element)) form->OnKeyDown(key);
-}
-void ForwardKeyUp(Tarvex::GUIElement* element, unsigned key) {
-  if (FormMain* form = AsFormMain(element)) form->OnKeyUp(key);
 }
 void ForwardLeftButtonUp(Tarvex::GUIElement* element, HWND, int, int) {
   if (FormMain* form = AsFormMain(element)) form->OnMouseUp();
@@ -44,13 +29,9 @@ void ForwardLeftButtonUp(Tarvex::GUIElement* element, HWND, int, int) {
 
 }  // namespace
 
-void WireFormEvents(FormMain* form) {
-  form->createdCallback = ForwardCreated;
-  form->closeQueryCallback = ForwardCloseQuery;
-  form->resizedCallback = ForwardResized;
+void WireMainWindowEvents(FormMain* form) {
+  Tarvex::WireFormEvents(form);
   form->charCallback = ForwardChar;
-  form->keyDownCallback = ForwardKeyDown;
-  form->keyUpCallback = ForwardKeyUp;
   form->leftButtonUpCallback = ForwardLeftButtonUp;
   form->leftButtonDownCallback = ForwardLeftButtonDown;
 }

@@ -12,7 +12,7 @@ namespace MyGame {
 
 class FormMain;
 
-void WireFormEvents(FormMain* form);
+void WireMainWindowEvents(FormMain* form);
 void ForwardLeftButtonDown(Tarvex::GUIElement* element, HWND window, int x, int y);
 void ForwardButtonCommand(Tarvex::GUIElement* button);
 void ForwardMenuCommand(Tarvex::GUIElement* item);

@@ -1,6 +1,7 @@
 #include "leaderboard/FormNamePlayer.h"
 
 #include "widgets/Button.h"
+#include "widgets/FormEvents.h"
 #include "widgets/Label.h"
 #include "widgets/TextBox.h"
 
@@ -14,27 +15,6 @@ constexpr unsigned EnterCharacter = 13;
 constexpr int NameLength = 10;
 
 FormNamePlayer* AsNameWindow(GUIElement* element) { return dynamic_cast<FormNamePlayer*>(element); }
-
-void CreatedHandler(GUIElement* element, HWND) {
-  if (FormNamePlayer* form = AsNameWindow(element)) form->CreateChildren();
-}
-
-bool CloseQueryHandler(GUIElement* element) {
-  FormNamePlayer* form = AsNameWindow(element);
-  return form == nullptr || form->OnClosing();
-}
-
-void ResizedHandler(GUIElement* element) {
-  if (FormNamePlayer* form = AsNameWindow(element)) form->OnResize();
-}
-
-void KeyDownHandler(GUIElement* element, unsigned key) {
-  if (FormNamePlayer* form = AsNameWindow(element)) form->OnKeyDown(key);
-}
-
-void KeyUpHandler(GUIElement* element, unsigned key) {
-  if (FormNamePlayer* form = AsNameWindow(element)) form->OnKeyUp(key);
-}
 
 // Shared by the window and its text box: a character typed into either goes
 // to the window's OnChar, whose answer decides whether the box sees it.
@@ -66,12 +46,8 @@ FormNamePlayer::FormNamePlayer(Form* owner, HINSTANCE moduleInstance, const std:
   minimizeBox = false;
   resizable = false;
 
-  createdCallback = CreatedHandler;
-  closeQueryCallback = CloseQueryHandler;
-  resizedCallback = ResizedHandler;
+  WireFormEvents(this);
   charCallback = CharRouter;
-  keyDownCallback = KeyDownHandler;
-  keyUpCallback = KeyUpHandler;
 
   Create();
 }

@@ -4,6 +4,7 @@
 #include "support/Text.h"
 #include "widgets/Button.h"
 #include "widgets/CellControl.h"
+#include "widgets/FormEvents.h"
 #include "widgets/Image.h"
 #include "widgets/Label.h"
 #include "widgets/PanelChildren.h"
@@ -33,27 +34,6 @@ FormAbout* AboutWindowOf(GUIElement* element) {
     if (FormAbout* form = AsAboutWindow(element)) return form;
   }
   return nullptr;
-}
-
-void CreatedHandler(GUIElement* element, HWND) {
-  if (FormAbout* form = AsAboutWindow(element)) form->CreateChildren();
-}
-
-bool CloseQueryHandler(GUIElement* element) {
-  FormAbout* form = AsAboutWindow(element);
-  return form == nullptr || form->OnClosing();
-}
-
-void ResizedHandler(GUIElement* element) {
-  if (FormAbout* form = AsAboutWindow(element)) form->OnResize();
-}
-
-void KeyDownHandler(GUIElement* element, unsigned key) {
-  if (FormAbout* form = AsAboutWindow(element)) form->OnKeyDown(key);
-}
-
-void KeyUpHandler(GUIElement* element, unsigned key) {
-  if (FormAbout* form = AsAboutWindow(element)) form->OnKeyUp(key);
 }
 
 // Given to the window and to every control in it, so Enter and Escape close
@@ -112,12 +92,8 @@ FormAbout::FormAbout(Form* ownerForm)
   minimizeBox = false;
   resizable = false;
 
-  createdCallback = CreatedHandler;
-  closeQueryCallback = CloseQueryHandler;
-  resizedCallback = ResizedHandler;
+  Tarvex::WireFormEvents(this);
   charCallback = CharRouter;
-  keyDownCallback = KeyDownHandler;
-  keyUpCallback = KeyUpHandler;
 
   if (owner != nullptr) {
     owner->SetEnabled(false);

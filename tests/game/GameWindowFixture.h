@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "game/FormMain.h"
+#include "tests/win/MessagePump.h"
 #include "support/Desktop.h"
 #include "widgets/Button.h"
 #include "widgets/CellControl.h"
@@ -45,30 +46,10 @@ class GameWindowTest : public ::testing::Test {
     Tarvex::ReplaceAskYesNo(previousQuestion);
   }
 
-  // Dispatches messages for about `milliseconds`; a quit message posted by a
-  // destroyed main window is dropped so the next test still gets its messages.
-  static void Pump(DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    do {
-      MSG message;
-      while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (message.message == WM_QUIT) continue;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-      }
-      Sleep(1);
-    } while (GetTickCount() - start < milliseconds);
-  }
-
-  // Pumps until the condition holds or the time is up; returns the condition.
+  static void Pump(DWORD milliseconds) { zorvik_test::Pump(milliseconds); }
   template <typename Condition>
   static bool PumpUntil(Condition condition, DWORD milliseconds) {
-    const DWORD start = GetTickCount();
-    while (!condition()) {
-      if (GetTickCount() - start > milliseconds) return false;
-      Pump(5);
-    }
-    return true;
+    return zorvik_test::PumpUntil(condition, milliseconds);
   }
 
   void Click(Tarvex::Button* button) {

@@ -4,6 +4,8 @@
 // bitmaps with known pixels.
 #include <windows.h>
 
+#include "tests/win/MessagePump.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -17,20 +19,7 @@
 
 namespace controls_test {
 
-// Dispatches whatever arrives for about `milliseconds`; never blocks longer.
-// A quit message left by a destroyed main window is dropped here.
-inline void Pump(DWORD milliseconds) {
-  const DWORD start = GetTickCount();
-  do {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (message.message == WM_QUIT) continue;
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
-    Sleep(1);
-  } while (GetTickCount() - start < milliseconds);
-}
+using zorvik_test::Pump;
 
 // Repaints a window now and reads one pixel of its client area.
 inline COLORREF WindowPixel(HWND window, int x, int y) {

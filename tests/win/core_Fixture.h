@@ -7,33 +7,15 @@
 #include <utility>
 #include <vector>
 
+#include "tests/win/MessagePump.h"
 #include "widgets/Form.h"
 #include "widgets/GUIElement.h"
 #include "widgets/WindowProc.h"
 
 namespace coretest {
 
-// Dispatches this thread's messages for at most `milliseconds`, returning as
-// soon as `done()` holds.
-template <typename Done>
-bool PumpUntil(Done done, DWORD milliseconds) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
-    if (GetTickCount() - start > milliseconds) return false;
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (message.message == WM_QUIT) continue;
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
-    Sleep(5);
-  }
-  return true;
-}
-
-inline void Pump(DWORD milliseconds) {
-  PumpUntil([] { return false; }, milliseconds);
-}
+using zorvik_test::Pump;
+using zorvik_test::PumpUntil;
 
 // True when a quit message waits in the queue (it is taken out).
 inline bool TakeQuitMessage() {

@@ -4,6 +4,8 @@
 // open, a bounded message pump and a few read-backs of real windows.
 #include <windows.h>
 
+#include "tests/win/MessagePump.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -14,20 +16,7 @@
 
 namespace dialogs_test {
 
-// Dispatches this thread's messages for about `milliseconds`; a quit message
-// left by a destroyed main window is dropped.
-inline void Pump(DWORD milliseconds) {
-  const DWORD start = GetTickCount();
-  do {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-      if (message.message == WM_QUIT) continue;
-      TranslateMessage(&message);
-      DispatchMessageW(&message);
-    }
-    Sleep(1);
-  } while (GetTickCount() - start < milliseconds);
-}
+using zorvik_test::Pump;
 
 inline std::wstring WindowText(HWND window) {
   wchar_t buffer[512] = {};
