@@ -36,10 +36,7 @@ void OkCommand(GUIElement* button) {
 FormNamePlayer::FormNamePlayer(Form* owner, HINSTANCE moduleInstance, const std::string& caption)
     : Form(moduleInstance, true), ownerForm(owner) {
   topmostDialog = false;
-  if (ownerForm != nullptr) {
-    ownerForm->SetEnabled(false);
-    ownerForm->modalChild = this;
-  }
+  EnterModal(ownerForm);
   width = 250;
   height = 150;
   SetText(caption);
@@ -53,14 +50,8 @@ FormNamePlayer::FormNamePlayer(Form* owner, HINSTANCE moduleInstance, const std:
 }
 
 FormNamePlayer::~FormNamePlayer() {
-  // Still open: close it as any close does (the owner gets its input back)
-  // while the children it holds still exist. The creator is not told about
-  // a window that goes away with its object.
-  if (created && window != nullptr && !destroyed && IsWindow(window)) {
-    destroyedCallback = nullptr;
-    SendMessageW(window, WM_CLOSE, 0, 0);
-    if (IsWindow(window)) DestroyWindow(window);
-  }
+  // Closed while the children it holds still exist.
+  CloseWithoutNotice();
   delete okButton;
   delete nameBox;
   delete promptLabel;
@@ -108,11 +99,7 @@ void FormNamePlayer::CreateChildren() {
 }
 
 bool FormNamePlayer::OnClosing() {
-  UnregisterHotKeys();
-  if (ownerForm != nullptr) {
-    ownerForm->modalChild = nullptr;
-    ownerForm->SetEnabled(true);
-  }
+  LeaveModal(ownerForm);
   return true;
 }
 

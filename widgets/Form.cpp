@@ -169,6 +169,26 @@ void Form::RegisterHotKeys() {
     RegisterHotKey(window, static_cast<int>(i + 1), hotKeys[i].modifiers, hotKeys[i].virtualKey);
 }
 
+void Form::EnterModal(Form* owner) {
+  if (owner == nullptr) return;
+  owner->SetEnabled(false);
+  owner->modalChild = this;
+}
+
+void Form::LeaveModal(Form* owner) {
+  UnregisterHotKeys();
+  if (owner == nullptr) return;
+  owner->modalChild = nullptr;
+  owner->SetEnabled(true);
+}
+
+void Form::CloseWithoutNotice() {
+  if (!created || window == nullptr || destroyed || !IsWindow(window)) return;
+  destroyedCallback = nullptr;
+  SendMessageW(window, WM_CLOSE, 0, 0);
+  if (IsWindow(window)) DestroyWindow(window);
+}
+
 void Form::UnregisterHotKeys() {
   for (std::size_t i = 0; i < hotKeys.size(); ++i) UnregisterHotKey(window, static_cast<int>(i + 1));
 }

@@ -31,6 +31,14 @@ class Form : public GUIElement {
   void RegisterHotKeys();
   void UnregisterHotKeys();
 
+  // The modal protocol of a secondary form: while it is open its owner is
+  // disabled and names it as modalChild; closing it gives the owner back.
+  void EnterModal(Form* owner);
+  void LeaveModal(Form* owner);
+  // For a destructor: a window still open is closed as any close would
+  // (the owner gets its input back) without telling its creator.
+  void CloseWithoutNotice();
+
   // Run by the window procedure on WM_ACTIVATE and WM_HOTKEY for this form.
   void HandleActivation();
   // The same with the direction known: the window procedure passes what

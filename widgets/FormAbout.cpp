@@ -95,21 +95,12 @@ FormAbout::FormAbout(Form* ownerForm)
   Tarvex::WireFormEvents(this);
   charCallback = CharRouter;
 
-  if (owner != nullptr) {
-    owner->SetEnabled(false);
-    owner->modalChild = this;
-  }
+  EnterModal(owner);
 }
 
 FormAbout::~FormAbout() {
-  // Still open: close it as any close does (the owner gets its input back)
-  // while its controls and fonts still exist. The creator is not told about
-  // a window that goes away with its object.
-  if (created && window != nullptr && !destroyed && IsWindow(window)) {
-    destroyedCallback = nullptr;
-    SendMessageW(window, WM_CLOSE, 0, 0);
-    if (IsWindow(window)) DestroyWindow(window);
-  }
+  // Closed while its controls and fonts still exist.
+  CloseWithoutNotice();
   delete logoImage;
   delete logoPanel;
   delete titleLabel;
@@ -204,11 +195,7 @@ void FormAbout::CreateChildren() {
 }
 
 bool FormAbout::OnClosing() {
-  UnregisterHotKeys();
-  if (owner != nullptr) {
-    owner->modalChild = nullptr;
-    owner->SetEnabled(true);
-  }
+  LeaveModal(owner);
   return true;
 }
 
