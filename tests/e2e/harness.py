@@ -147,6 +147,19 @@ class WineProgram:
                                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         return self
 
+    def start_window(self, title_regex, timeout=25, attempts=2):
+        """Starts the program and waits for its window. Right after the
+        prefix's server was ended a first start under Wine now and then never
+        shows its window; that start is ended and made once more."""
+        for attempt in range(attempts):
+            self.start()
+            try:
+                return find_window(title_regex, timeout=timeout)
+            except E2EError:
+                self.stop()
+                if attempt == attempts - 1:
+                    raise
+
     def running(self):
         return self.process is not None and self.process.poll() is None
 

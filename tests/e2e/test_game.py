@@ -22,8 +22,9 @@ def frame_tile(index):
 
 class GameWindow(unittest.TestCase):
     def setUp(self):
-        self.game = Game().start()
+        self.game = Game()
         self.addCleanup(self.game.stop)
+        self.game.start()
 
     def play_until_mine(self, board):
         """Presses covered cells, one at a time, until a mine ends the game

@@ -44,8 +44,9 @@ class NameEntry(unittest.TestCase):
     def setUp(self):
         if SCORE_FILE.exists():
             SCORE_FILE.unlink()
-        self.game = Game().start()
+        self.game = Game()
         self.addCleanup(self.game.stop)
+        self.game.start()
 
     def test_a_lost_game_is_recorded_under_the_typed_name_and_shown_by_the_banner(self):
         name_window = lose_a_game(self.game, 1)
@@ -101,8 +102,9 @@ class AboutWindow(unittest.TestCase):
     def setUp(self):
         self.opened = pathlib.Path(os.environ["ZORVIK_OPENED_LOG"])
         self.opened.write_text("")
-        self.game = Game().start()
+        self.game = Game()
         self.addCleanup(self.game.stop)
+        self.game.start()
 
     def test_info_shows_the_about_window_and_its_web_link_opens_the_address(self):
         self.game.click(*INFO_BUTTON)
@@ -131,7 +133,12 @@ class FiftyGames(unittest.TestCase):
     def setUpClass(cls):
         if SCORE_FILE.exists():
             SCORE_FILE.unlink()
-        cls.game = Game().start()
+        cls.game = Game()
+        try:
+            cls.game.start()
+        except Exception:
+            cls.game.stop()
+            raise
 
     @classmethod
     def tearDownClass(cls):

@@ -14,9 +14,9 @@ GREEN, RED = (20, 200, 20), (220, 20, 20)
 class ProbeWindow(unittest.TestCase):
     def setUp(self):
         self.log = pathlib.Path(tempfile.mkdtemp()) / "clicks.txt"
-        self.program = WineProgram(PROBE, windows_path(self.log)).start()
+        self.program = WineProgram(PROBE, windows_path(self.log))
         self.addCleanup(self.program.stop)
-        self.window = find_window("^Sonda di prova$")
+        self.window = self.program.start_window("^Sonda di prova$")
         self.origin = self.window.client_origin(320, 200)
 
     def test_click_lands_at_the_client_position_and_repaints(self):

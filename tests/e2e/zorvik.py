@@ -74,8 +74,7 @@ class Game:
         self.origin = None
 
     def start(self):
-        self.program.start()
-        self.window = find_window(TITLE, timeout=40)
+        self.window = self.program.start_window(TITLE)
         # The window first appears at its outer size; the client area is sized
         # right after. Wait until the frame shows around a 640 x 480 client.
         wait_until(lambda: (g := self.window.geometry())[2] > CLIENT_WIDTH and g[3] > CLIENT_HEIGHT
