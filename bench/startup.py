@@ -22,7 +22,7 @@ sys.path.insert(0, str(HERE))
 sys.path.insert(0, str(HERE.parent / "tests/e2e"))
 import wineprocs  # noqa: E402
 from harness import find_window  # noqa: E402
-from xscreen import ScreenArea  # noqa: E402
+from xdisplay import ScreenArea, bgrx_to_rgb  # noqa: E402
 import zorvik  # noqa: E402
 
 # Both windows are made at (100, 100); this area holds either with its frame.
@@ -37,13 +37,6 @@ def client_offset(title):
     return x - AREA[0], y - AREA[1]
 
 
-def rgb(bgrx):
-    """Screen bytes (blue, green, red, unused) as red, green, blue bytes."""
-    out = bytearray(len(bgrx) // 4 * 3)
-    out[0::3], out[1::3], out[2::3] = bgrx[2::4], bgrx[1::4], bgrx[0::4]
-    return bytes(out)
-
-
 def splash_shown(area, data, tiles):
     """True when every field cell shows its splash tile exactly (`tiles` as
     zorvik.load_tiles gives them: rows of red, green, blue bytes)."""
@@ -52,7 +45,7 @@ def splash_shown(area, data, tiles):
         tile = tiles[zorvik.COVERED if index in zorvik.SPLASH else zorvik.EMPTY]
         left = ox + zorvik.BOARD_LEFT + zorvik.TILE * (index % zorvik.COLUMNS)
         top = oy + zorvik.BOARD_TOP + zorvik.TILE * (index // zorvik.COLUMNS)
-        if any(rgb(area.row(data, left, top + y, zorvik.TILE)) != tile[y] for y in range(zorvik.TILE)):
+        if any(bgrx_to_rgb(area.row(data, left, top + y, zorvik.TILE)) != tile[y] for y in range(zorvik.TILE)):
             return False
     return True
 

@@ -33,18 +33,25 @@ zorvik_build_win() {
   cmake --build "$ZORVIK_ROOT/build/win" -j"$(nproc)" "$@"
 }
 
-# A virtual X display of our own on the first free number.
+# A virtual X display of our own. Xvfb picks the first free display number
+# itself and reports it once it accepts connections, so suites starting side
+# by side never pick the same one.
 zorvik_start_display() {
-  local n=77
-  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  local number_file
+  number_file=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$number_file" >/dev/null 2>&1 &
   ZORVIK_XVFB_PID=$!
-  export DISPLAY=":$n"
-  for _ in $(seq 100); do
-    [ -e "/tmp/.X11-unix/X$n" ] && xdpyinfo >/dev/null 2>&1 && return 0
-    sleep 0.1
+  for _ in $(seq 200); do
+    if grep -qx '[0-9]\+' "$number_file"; then
+      export DISPLAY=":$(cat "$number_file")"
+      rm -f "$number_file"
+      return 0
+    fi
+    kill -0 "$ZORVIK_XVFB_PID" 2>/dev/null || break
+    sleep 0.05
   done
-  echo "Xvfb did not start on :$n" >&2
+  rm -f "$number_file"
+  echo "Xvfb did not start" >&2
   return 1
 }
 
@@ -56,18 +63,58 @@ zorvik_stop_display() {
   fi
 }
 
+zorvik_wine_environment() {
+  export WINEDEBUG=-all
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+  export WINEARCH=win64
+}
+
+# Boots a prefix in $WINEPREFIX (on $DISPLAY) as every suite wants it.
+zorvik_boot_prefix() {
+  timeout 180 wine wineboot -i >/dev/null 2>&1 || { echo "wineboot failed" >&2; return 1; }
+  # Without a window manager on the virtual display Wine draws the frames
+  # itself, so screenshots show captions and the outer rectangle is the X window.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
+  zorvik_prefix_fonts
+  timeout 60 wineserver -w 2>/dev/null || true
+}
+
+# Booting takes Wine a quarter of a minute, so one booted prefix that no
+# program has run in is kept in build/wine-template and each suite gets a
+# copy of it. The template is made again when Wine or the boot changes.
+zorvik_prefix_template() {
+  local template="$ZORVIK_ROOT/build/wine-template"
+  local key
+  key="$(wine --version 2>/dev/null) $(declare -f zorvik_boot_prefix zorvik_prefix_fonts | sha1sum | cut -c1-40)"
+  mkdir -p "$ZORVIK_ROOT/build"
+  (
+    flock 9
+    [ "$(cat "$template/key" 2>/dev/null)" = "$key" ] && exit 0
+    rm -rf "$template"
+    mkdir -p "$template/home"
+    export HOME="$template/home" WINEPREFIX="$template/prefix"
+    zorvik_wine_environment
+    zorvik_boot_prefix || exit 1
+    echo "$key" >"$template/key"
+  ) 9>"$ZORVIK_ROOT/build/wine-template.lock"
+}
+
 # A fresh Wine prefix and home under $1: nothing of the user's own Wine is
 # touched, and everything the program plays goes to $1/home/played.raw.
 zorvik_new_prefix() {
   local base=$1
+  local template="$ZORVIK_ROOT/build/wine-template"
+  zorvik_prefix_template || return 1
   rm -rf "$base"
   mkdir -p "$base/home"
+  cp -a "$template/prefix" "$base/prefix" || { echo "cannot copy the Wine prefix" >&2; return 1; }
+  # The profile's Desktop, Documents and the like link to the home the
+  # template was booted with.
+  find "$base/prefix/drive_c/users" -type l -lname "$template/home" -exec ln -sfn "$base/home" {} \;
   export HOME="$base/home"
   export WINEPREFIX="$base/prefix"
-  export WINEDEBUG=-all
-  export WINEDLLOVERRIDES="mscoree,mshtml="
-  export WINEARCH=win64
   export XDG_DATA_HOME="$base/home/.local/share"
+  zorvik_wine_environment
   cat >"$HOME/.asoundrc" <<ASOUND
 pcm.!default {
   type file
@@ -77,12 +124,6 @@ pcm.!default {
 }
 pcm.null { type null }
 ASOUND
-  timeout 180 wine wineboot -i >/dev/null 2>&1 || { echo "wineboot failed" >&2; return 1; }
-  # Without a window manager on the virtual display Wine draws the frames
-  # itself, so screenshots show captions and the outer rectangle is the X window.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1
-  zorvik_prefix_fonts
-  timeout 60 wineserver -w 2>/dev/null || true
 }
 
 # Wine draws the caption buttons with Marlett; a prefix made here does not

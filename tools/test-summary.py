@@ -4,8 +4,11 @@
 GoogleTest reports (one XML per test executable) count their test cases; a
 ctest entry that failed without a report of failures (it crashed, hung or
 could not start) counts as one failed test. Other suites leave a JSON file
-{"suite": ..., "passed": N, "failed": N} in the results folder.
+{"suite": ..., "passed": N, "failed": N} in the results folder. A report
+named with --expect that is missing (its suite could not start) counts as
+one failed test.
 """
+import argparse
 import json
 import pathlib
 import sys
@@ -21,9 +24,17 @@ def gtest_counts(report):
 
 
 def main():
-    results = pathlib.Path(sys.argv[1])
-    report_dirs = [pathlib.Path(p) for p in sys.argv[2:]]
+    parser = argparse.ArgumentParser()
+    parser.add_argument("results", type=pathlib.Path)
+    parser.add_argument("report_dirs", type=pathlib.Path, nargs="*")
+    parser.add_argument("--expect", action="append", default=[], help="a report in RESULTS every run must leave")
+    args = parser.parse_args()
+    results, report_dirs = args.results, args.report_dirs
     passed = failed = 0
+    for name in args.expect:
+        if not (results / name).exists():
+            print(f"no report {name}: its suite did not run")
+            failed += 1
     reported_failures = {}
     for folder in report_dirs:
         for report in sorted(folder.glob("*.xml")):

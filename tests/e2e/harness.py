@@ -1,8 +1,9 @@
 """Drives Windows programs under Wine from outside, as a person would.
 
-Everything here goes through the X display: xdotool moves the pointer, clicks
-and types; ImageMagick's import takes screenshots; files are read from the
-Wine prefix. Every wait is bounded, and stop() leaves no process behind.
+Everything here goes through the X display: clicks and screen reads go
+straight to the X server (xdisplay.py), xdotool types keys and finds windows
+by title, and files are read from the Wine prefix. Every wait is bounded, and
+stop() leaves no process behind.
 """
 import os
 import pathlib
@@ -10,6 +11,8 @@ import pwd
 import re
 import subprocess
 import time
+
+from xdisplay import bgrx_to_rgb, shared_display
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
 
@@ -37,24 +40,24 @@ def wait_until(predicate, timeout, interval=0.1, what="condition"):
 
 
 class Screenshot:
-    """The whole virtual screen as RGB pixels."""
+    """The screen, or one rectangle of it, as RGB pixels addressed in screen
+    coordinates."""
 
-    def __init__(self, save_as=None):
-        data = subprocess.run(["import", "-window", "root", "-depth", "8", "ppm:-"], capture_output=True,
-                              timeout=20, check=True).stdout
-        header = re.match(rb"P6\s+(\d+)\s+(\d+)\s+(\d+)\s", data)
-        self.width, self.height = int(header.group(1)), int(header.group(2))
-        self.pixels = data[header.end():]
+    def __init__(self, save_as=None, area=None):
+        display = shared_display()
+        self.left, self.top, self.width, self.height = area or (0, 0, display.width, display.height)
+        self.pixels = bgrx_to_rgb(display.image(self.left, self.top, self.width, self.height))
         if save_as:
             pathlib.Path(save_as).parent.mkdir(parents=True, exist_ok=True)
-            subprocess.run(["convert", "ppm:-", str(save_as)], input=data, timeout=20, check=True)
+            ppm = b"P6 %d %d 255\n" % (self.width, self.height) + self.pixels
+            subprocess.run(["convert", "ppm:-", str(save_as)], input=ppm, timeout=20, check=True)
 
     def pixel(self, x, y):
-        at = (y * self.width + x) * 3
+        at = ((y - self.top) * self.width + x - self.left) * 3
         return tuple(self.pixels[at:at + 3])
 
     def row_bytes(self, x, y, count):
-        at = (y * self.width + x) * 3
+        at = ((y - self.top) * self.width + x - self.left) * 3
         return self.pixels[at:at + 3 * count]
 
     def region(self, left, top, width, height):
@@ -101,7 +104,7 @@ def window_gone(title_regex):
 
 
 def click_screen(x, y, button=1):
-    run("xdotool", "mousemove", str(x), str(y), "sleep", "0.05", "click", str(button))
+    shared_display().click(x, y, button)
 
 
 def type_text(text):

@@ -5,6 +5,7 @@ import json
 import pathlib
 import signal
 import sys
+import time
 import unittest
 
 HERE = pathlib.Path(__file__).resolve().parent
@@ -12,7 +13,10 @@ TEST_LIMIT_SECONDS = 60
 
 
 class TimeLimitedResult(unittest.TextTestResult):
+    durations = []
+
     def startTest(self, test):
+        self.started = time.monotonic()
         def expire(signum, frame):
             raise TimeoutError(f"{test.id()} took longer than {TEST_LIMIT_SECONDS}s")
         signal.signal(signal.SIGALRM, expire)
@@ -21,6 +25,7 @@ class TimeLimitedResult(unittest.TextTestResult):
 
     def stopTest(self, test):
         signal.alarm(0)
+        self.durations.append((time.monotonic() - self.started, test.id()))
         super().stopTest(test)
 
 
@@ -31,6 +36,8 @@ def main():
     suite = unittest.defaultTestLoader.discover(str(HERE), pattern=pattern, top_level_dir=str(HERE))
     runner = unittest.TextTestRunner(verbosity=2, resultclass=TimeLimitedResult)
     outcome = runner.run(suite)
+    for seconds, name in sorted(TimeLimitedResult.durations, reverse=True)[:5]:
+        print(f"{seconds:6.1f} s  {name}")
     failed = len(outcome.failures) + len(outcome.errors)
     passed = outcome.testsRun - failed - len(outcome.skipped)
     results.mkdir(parents=True, exist_ok=True)

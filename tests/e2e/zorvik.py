@@ -98,23 +98,33 @@ class Game:
     def press_cell(self, index):
         self.click(*self.cell_centre(index))
 
+    def cell_rectangle(self, index):
+        """Screen rectangle of a cell (the last row's lies partly below the
+        client area)."""
+        return (self.origin[0] + BOARD_LEFT + TILE * (index % COLUMNS),
+                self.origin[1] + BOARD_TOP + TILE * (index // COLUMNS), TILE, TILE)
+
+    def tile_in(self, shot, index):
+        """The tile a cell shows in a screenshot, matched on the cell's own
+        visible pixels; -1 where no tile matches."""
+        left, top, _, _ = self.cell_rectangle(index)
+        cell = [shot.row_bytes(left + x0, top + y, x1 - x0) for y, x0, x1 in SEGMENTS[index]]
+        return next((t for t, tile in enumerate(self.tiles)
+                     if all(tile[y][3 * x0:3 * x1] == got for (y, x0, x1), got in zip(SEGMENTS[index], cell))), -1)
+
     def board(self, shot=None):
-        """The tile every visible cell shows (-1 where none matches); the last
-        row lies partly below the client area and is read from its top part."""
+        """The tile every visible cell shows (-1 where none matches)."""
         shot = shot or Screenshot()
-        ox, oy = self.origin
-        result = []
-        for index in range(COLUMNS * ROWS):
-            left = ox + BOARD_LEFT + TILE * (index % COLUMNS)
-            top = oy + BOARD_TOP + TILE * (index // COLUMNS)
-            cell = [shot.row_bytes(left + x0, top + y, x1 - x0) for y, x0, x1 in SEGMENTS[index]]
-            result.append(next((t for t, tile in enumerate(self.tiles)
-                                if all(tile[y][3 * x0:3 * x1] == got
-                                       for (y, x0, x1), got in zip(SEGMENTS[index], cell))), -1))
-        return result
+        return [self.tile_in(shot, index) for index in range(COLUMNS * ROWS)]
+
+    def cell(self, index):
+        """The tile one cell shows now, from a read of that cell alone."""
+        left, top, width, _ = self.cell_rectangle(index)
+        rows = len(SEGMENTS[index])
+        return self.tile_in(Screenshot(area=(left, top, width, rows)), index)
 
     def wait_board(self, predicate, timeout=10, what="the board"):
-        return wait_until(lambda: (b := self.board()) and predicate(b) and b, timeout, 0.3, what)
+        return wait_until(lambda: (b := self.board()) and predicate(b) and b, timeout, 0.05, what)
 
     def answer_exit_question(self, yes):
         box = find_window("^Uscita$", timeout=15)
