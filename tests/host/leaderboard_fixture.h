@@ -7,11 +7,13 @@
 // test uses a game name of its own and removes that folder afterwards.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <set>
 #include <string>
 #include <vector>
@@ -127,3 +129,16 @@ class LeaderboardPlace {
   std::string oldDataHome;
 #endif
 };
+
+// A file holding `content` is read as `lines`, and one more entry rewrites it
+// as those lines and the entry, best first, each ending in CR LF.
+inline void ExpectReadAndRewritten(const std::string& content, std::vector<std::string> lines) {
+  LeaderboardPlace place;
+  place.Store(content);
+  Tarvex::Leaderboard board = place.Board();
+  EXPECT_EQ(board.Load(), lines);
+  ASSERT_TRUE(board.AddEntry(1, "ZETA"));
+  lines.push_back("00000001 ZETA");
+  std::sort(lines.begin(), lines.end(), std::greater<std::string>());
+  EXPECT_EQ(place.Stored(), WithCrLf(lines));
+}

@@ -166,14 +166,7 @@ TEST(LeaderboardStore, AnyLineEndIsReadAndRewrittenWithCrLf) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
-    LeaderboardPlace place;
-    place.Store(c.content);
-    Leaderboard board = place.Board();
-    EXPECT_EQ(board.Load(), c.lines);
-    ASSERT_TRUE(board.AddEntry(1, "ZETA"));
-    std::vector<std::string> expected = c.lines;
-    expected.push_back("00000001 ZETA");
-    EXPECT_EQ(place.Stored(), WithCrLf(expected));
+    ExpectReadAndRewritten(c.content, c.lines);
   }
 }
 
