@@ -89,4 +89,6 @@ bool Leaderboard::Save(std::vector<std::string> lines) {
   return TextFile(folder + FileName).WriteLines(std::move(lines));
 }
 
+bool Leaderboard::Clear() { return Save({}); }
+
 }  // namespace Tarvex

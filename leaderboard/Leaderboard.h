@@ -41,6 +41,10 @@ class Leaderboard {
   // them: no line feed, no NUL. True if every line was written.
   bool Save(std::vector<std::string> lines);
 
+  // Empties the file with the same safe write as a new result: the old file
+  // is replaced only by a complete new one. True if it was written.
+  bool Clear();
+
  private:
   std::vector<std::string> LoadLines(bool& complete);
 };

@@ -8,6 +8,8 @@
 #define ZORVIK_VERSION_NUMBERS 1,0,2,0
 #define ZORVIK_COPYRIGHT "Copyright (C) 2026 Zorvik Giochi"
 #define ZORVIK_WEB_HOST "zorvikgiochi.it"
+// The player's settings, per user: HKEY_CURRENT_USER\<this key>.
+#define ZORVIK_SETTINGS_KEY "Software\\Zorvik Giochi\\" ZORVIK_PRODUCT_NAME
 // The three lines of the About window's notice, joined by CR LF. Narrow text
 // is ISO 8859-1: accented letters are byte escapes.
 #define ZORVIK_FREEWARE_NOTICE                          \
