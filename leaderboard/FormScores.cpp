@@ -160,7 +160,12 @@ void FormScores::OnClick(GUIElement* element) {
     // the window destroyed, which clears `created`.
     SendMessageW(window, WM_CLOSE, 0, 0);
   } else if (Is(element, clearButton)) {
-    if (!AskYesNo("Azzera", "Vuoi azzerare la classifica?")) return;
+    const bool yes = AskYesNo("Azzera", "Vuoi azzerare la classifica?");
+    // The question has no owner: once it is gone this window takes the keys
+    // again, so Escape still closes it.
+    if (window != nullptr) SetActiveWindow(window);
+    if (closeButton != nullptr) closeButton->Focus();
+    if (!yes) return;
     Leaderboard(gameName).Clear();
     ShowLines();
     // The owner shows the leaderboard too (the banner).

@@ -10,7 +10,7 @@ import sys
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "tests/e2e"))
 
 from harness import Screenshot, click_screen, find_window, press_key, type_text, wait_until, window_gone  # noqa: E402
-from zorvik import COVERED, FIELD, INFO_BUTTON, MINE, PLAY_BUTTON, SPLASH, Game  # noqa: E402
+from zorvik import COVERED, FIELD, INFO_BUTTON, MINE, PLAY_BUTTON, SPLASH, Game, settled_window  # noqa: E402
 
 # Two rows up and one column left of the marker's start at the field's centre.
 MARKED = 89 - 2 * 12 - 1
@@ -56,12 +56,12 @@ def main():
         # File > Migliori punteggi... through the menu's keys, as a player may.
         press_key("alt+f")
         press_key("m")
-        find_window("^Migliori punteggi$", timeout=15)
+        settled_window(game, "^Migliori punteggi$", (380, 300))
         shot("leaderboard")
         press_key("Escape")
         wait_until(lambda: window_gone("^Migliori punteggi$"), 10, what="the leaderboard window")
         press_key("F1")
-        find_window("^Guida$", timeout=15)
+        settled_window(game, "^Guida$", (520, 420))
         shot("guide")
         press_key("Escape")
         wait_until(lambda: window_gone("^Guida$"), 10, what="the guide window")

@@ -2,8 +2,8 @@
 import unittest
 
 from harness import Screenshot, click_screen, find_window, type_text, press_key, wait_until, window_gone
-from zorvik import (CLIENT_HEIGHT, CLIENT_WIDTH, CLOSE_BUTTON, COVERED, EMPTY, FIELD, MINE, PLAY_BUTTON,
-                    SPLASH, Game)
+from zorvik import (CLIENT_HEIGHT, CLIENT_WIDTH, CLOSE_BUTTON, COVERED, EMPTY, FIELD, MENU_EXIT, MINE,
+                    PLAY_BUTTON, SPLASH, Game)
 
 CYAN = (0, 192, 192)
 FRAME_TILES = {0: 15, 11: 16, 168: 13, 179: 14}  # the corners; edges are checked by range
@@ -89,7 +89,7 @@ class GameWindow(unittest.TestCase):
         self.game.wait_board(lambda b: b[SPLASH[0]] == COVERED, 20, "the splash")
         requests = [
             lambda: self.game.click(*CLOSE_BUTTON),
-            lambda: (self.game.click(15, -10), self.game.click(25, 10)),  # "&File", then "&Esci"
+            lambda: (self.game.click(15, -10), self.game.click(*MENU_EXIT)),  # "&File", then "&Esci"
             self.click_close_box,
         ]
         for request in requests:

@@ -11,6 +11,11 @@ CLIENT_WIDTH, CLIENT_HEIGHT = 640, 480
 COLUMNS, ROWS, TILE = 12, 15, 27
 BOARD_LEFT, BOARD_TOP = 105, 87
 PLAY_BUTTON, INFO_BUTTON, CLOSE_BUTTON = (562, 60), (562, 110), (562, 160)
+# The menu bar's "File" lies above the client area; its items, in client
+# coordinates once it is open: "Nuova partita", "Migliori punteggi...",
+# "Suoni", a separator, "Esci".
+MENU_FILE = (15, -10)
+MENU_NEW_GAME, MENU_SCORES, MENU_SOUNDS, MENU_EXIT = (25, 11), (25, 27), (25, 42), (25, 68)
 COVERED, MINE, EMPTY = 0, 17, 18
 FIELD = [i for i in range(COLUMNS * ROWS)
          if 1 <= i // COLUMNS <= ROWS - 2 and 1 <= i % COLUMNS <= COLUMNS - 2]
@@ -130,3 +135,18 @@ class Game:
         box = find_window("^Uscita$", timeout=15)
         no_button_last = find_buttons(box)
         click_screen(*(no_button_last[0] if yes else no_button_last[-1]))
+
+
+def settled_window(game, title, client):
+    """A secondary window once it has its client size and stands centred on
+    the main window: it is first shown where it is made, then placed."""
+    window = find_window(title, timeout=15)
+
+    def settled():
+        left, top, width, height = window.geometry()
+        mleft, mtop, mwidth, mheight = game.window.geometry()
+        return (width > client[0] and height > client[1] and window.geometry() == (left, top, width, height)
+                and abs((left + width // 2) - (mleft + mwidth // 2)) <= 1
+                and abs((top + height // 2) - (mtop + mheight // 2)) <= 1)
+    wait_until(settled, 10, 0.1, f"{title} centred on the main window")
+    return window
