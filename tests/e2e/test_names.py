@@ -2,14 +2,13 @@
 letters the leaderboard file cannot hold, and players whose profile folder
 is named in Cyrillic or Polish letters."""
 import os
-import pathlib
 import re
 import shutil
 import unittest
 
 from harness import ROOT, press_key, type_text, wait_until, window_gone
-from test_leaderboard import NAME_WINDOW, SCORE_FILE, banner_has_text, lose_a_game
-from zorvik import Game
+from test_leaderboard import SCORE_FILE, banner_has_text, lose_a_game
+from zorvik import NAME_WINDOW, Game
 
 PRINTABLE_LATIN1 = re.compile(rb"[\x20-\x7e\xa0-\xff]*")
 
