@@ -33,6 +33,9 @@ VIAddVersionKey /LANG=1040 "ProductVersion" "${VERSION}"
 !define MUI_UNICON "${ICON}"
 !define MUI_ABORTWARNING
 !define MUI_COMPONENTSPAGE_NODESC
+; Nothing of the system is touched, so the stock advice to close every
+; program and restart does not apply.
+!define MUI_WELCOMEPAGE_TEXT "Questo programma installerà ${PRODUCT} ${VERSION} per l'utente attuale, senza bisogno dei diritti di amministratore.$\r$\n$\r$\nLa classifica di una versione già installata viene conservata.$\r$\n$\r$\nPer proseguire, seleziona 'Avanti'."
 !define MUI_FINISHPAGE_RUN "$INSTDIR\zorvik.exe"
 
 !insertmacro MUI_PAGE_WELCOME

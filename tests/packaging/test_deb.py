@@ -11,7 +11,7 @@ import subprocess
 import tempfile
 import unittest
 
-from harness import WineProgram, wait_until
+from harness import WineProgram, run, wait_until
 from images import ico_images, png_rgba
 from packages import DEB, GAME_EXE, ICON, VERSION, WORK, command
 from zorvik import CLIENT_HEIGHT, CLIENT_WIDTH, CLOSE_BUTTON, TITLE, Game
@@ -163,6 +163,10 @@ class Launcher(unittest.TestCase):
         wait_until(lambda: (g := game.window.geometry())[2] >= CLIENT_WIDTH and g[3] >= CLIENT_HEIGHT
                    and g == game.window.geometry(), 20, 0.2, "the window's final size")
         game.origin = game.window.client_origin(CLIENT_WIDTH, CLIENT_HEIGHT)
+        # The desktop ties the window to the menu entry by its class.
+        entry = (self.root / "usr/share/applications/zorvik.desktop").read_text()
+        window_class = re.search(r"^StartupWMClass=(.*)$", entry, re.M).group(1)
+        self.assertIn(f'"{window_class}"', run("xprop", "-id", str(game.window.xid), "WM_CLASS"))
         data = self.home / ".local/share/zorvik"
         self.assertEqual([p.name for p in data.iterdir()], ["wine"], "the prefix, nothing half-made beside it")
         self.assertTrue((data / "wine/drive_c/windows/Fonts/marlett.ttf").is_file(), "Wine's caption font")
