@@ -81,9 +81,11 @@ def write_leaderboard():
 class SetupProgram(unittest.TestCase):
     """The setup file itself, read as data."""
 
-    def test_is_a_64_bit_program_with_the_games_icon_and_version_block(self):
+    def test_is_a_64_bit_program_run_as_invoker_with_the_games_icon_and_version_block(self):
         setup = PeFile(SETUP.read_bytes())
         self.assertEqual(setup.machine, 0x8664, "Wine here runs 64-bit programs only")
+        manifest = b"".join(setup.of_type(24))
+        self.assertRegex(manifest, rb'requestedExecutionLevel\s+level="asInvoker"', "no administrator prompt")
         icons = setup.of_type(3)
         for size, (image, _) in ico_images(ICON.read_bytes()).items():
             self.assertIn(image, icons, f"the game's {size} pixel icon image")
