@@ -10,7 +10,7 @@ import unittest
 from harness import (Screenshot, click_screen, find_buttons, find_window, press_key, prefix_path,
                      wait_until, window_gone)
 import test_leaderboard
-from zorvik import COLUMNS, COVERED, FIELD, MENU_FILE, MENU_SCORES, MENU_SOUNDS, MINE, Game, settled_window
+from zorvik import COLUMNS, COVERED, FIELD, MENU_SCORES, MENU_SOUNDS, MINE, Game, settled_window
 
 SCORE_FILE = prefix_path("AppData/Local/Zorvik/Score/Classifica.txt")
 SETTINGS_KEY = r"HKCU\Software\Zorvik Giochi\Zorvik"
@@ -132,8 +132,7 @@ class SoundSwitch(unittest.TestCase):
     def test_sounds_off_plays_nothing_and_stays_off_after_a_restart(self):
         game = self.game
         # Off through the menu with the mouse: File, then Suoni.
-        game.click(*MENU_FILE)
-        game.click(*MENU_SOUNDS)
+        game.pick_file_item(MENU_SOUNDS)
         wait_until(lambda: stored_sound_setting() == "0x0", 20, 0.5, "the switch to be stored as 0")
         forget_played()
         self.play_some_cells()
@@ -175,8 +174,7 @@ class LeaderboardWindow(unittest.TestCase):
     def test_the_stored_games_are_listed_and_azzera_empties_the_file_and_the_banner(self):
         game = self.game
         wait_until(lambda: test_leaderboard.banner_has_text(game), 15, 0.3, "the banner to show a stored line")
-        game.click(*MENU_FILE)
-        game.click(*MENU_SCORES)
+        game.pick_file_item(MENU_SCORES)
         window = settled_window(game, SCORES_TITLE, SCORES_CLIENT)
         # A header and one row per stored line.
         bands = wait_until(lambda: len(b := self.table_bands(window)) == 4 and b, 10, 0.2, "four lines of text")
