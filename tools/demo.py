@@ -10,10 +10,23 @@ import sys
 sys.path.insert(0, str(pathlib.Path(__file__).resolve().parents[1] / "tests/e2e"))
 
 from harness import Screenshot, click_screen, find_window, press_key, type_text, wait_until, window_gone  # noqa: E402
-from zorvik import COVERED, FIELD, INFO_BUTTON, MINE, PLAY_BUTTON, SPLASH, Game, settled_window  # noqa: E402
+from zorvik import COVERED, FIELD, INFO_BUTTON, MINE, PLAY_BUTTON, SPLASH, Game, dark_bands, settled_window  # noqa: E402
 
 # Two rows up and one column left of the marker's start at the field's centre.
 MARKED = 89 - 2 * 12 - 1
+
+
+def wait_painted(window, client, lines):
+    """Waits until a window has painted itself: it is placed before it has,
+    and until then the screen shows what lay there. Painted, its face has one
+    colour in opposite corners and at least `lines` lines of text."""
+    ox, oy = window.client_origin(*client)
+
+    def painted():
+        shot = Screenshot()
+        face = shot.pixel(ox + 2, oy + 2) == shot.pixel(ox + client[0] - 3, oy + client[1] - 3)
+        return face and len(dark_bands(shot, ox + 14, oy + 14, client[0] - 50, client[1] - 100)) >= lines
+    wait_until(painted, 10, 0.2, "the window's text")
 
 
 def main():
@@ -56,12 +69,12 @@ def main():
         # File > Migliori punteggi... through the menu's keys, as a player may.
         press_key("alt+f")
         press_key("m")
-        settled_window(game, "^Migliori punteggi$", (380, 300))
+        wait_painted(settled_window(game, "^Migliori punteggi$", (380, 300)), (380, 300), 2)
         shot("leaderboard")
         press_key("Escape")
         wait_until(lambda: window_gone("^Migliori punteggi$"), 10, what="the leaderboard window")
         press_key("F1")
-        settled_window(game, "^Guida$", (520, 420))
+        wait_painted(settled_window(game, "^Guida$", (520, 420)), (520, 420), 10)
         shot("guide")
         press_key("Escape")
         wait_until(lambda: window_gone("^Guida$"), 10, what="the guide window")

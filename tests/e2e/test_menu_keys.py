@@ -10,7 +10,7 @@ import unittest
 from harness import (Screenshot, click_screen, find_buttons, find_window, press_key, prefix_path,
                      wait_until, window_gone)
 import test_leaderboard
-from zorvik import COLUMNS, COVERED, FIELD, MENU_SCORES, MENU_SOUNDS, MINE, Game, settled_window
+from zorvik import COLUMNS, COVERED, FIELD, MENU_SCORES, MENU_SOUNDS, MINE, Game, dark_bands, settled_window
 
 SCORE_FILE = prefix_path("AppData/Local/Zorvik/Score/Classifica.txt")
 SETTINGS_KEY = r"HKCU\Software\Zorvik Giochi\Zorvik"
@@ -57,17 +57,6 @@ def stored_sound_setting():
     out = subprocess.run(["wine", "reg", "query", SETTINGS_KEY, "/v", "Suoni"], capture_output=True, text=True,
                          timeout=60).stdout
     return out.split()[-1] if "REG_DWORD" in out else None
-
-
-def dark_bands(shot, left, top, width, height):
-    """Runs of consecutive pixel rows holding dark (text) pixels."""
-    bands, inside = [], False
-    for y in range(top, top + height):
-        dark = any(max(shot.pixel(x, y)) < 100 for x in range(left, left + width))
-        if dark and not inside:
-            bands.append(y)
-        inside = dark
-    return bands
 
 
 class KeyboardPlay(unittest.TestCase):

@@ -180,3 +180,14 @@ def settled_window(game, title, client):
                 and abs((top + height // 2) - (mtop + mheight // 2)) <= 1)
     wait_until(settled, 10, 0.1, f"{title} centred on the main window")
     return window
+
+
+def dark_bands(shot, left, top, width, height):
+    """Runs of consecutive pixel rows holding dark (text) pixels."""
+    bands, inside = [], False
+    for y in range(top, top + height):
+        dark = any(max(shot.pixel(x, y)) < 100 for x in range(left, left + width))
+        if dark and not inside:
+            bands.append(y)
+        inside = dark
+    return bands
