@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "leaderboard/TextFile.h"
+#include "support/FolderLock.h"
 #include "support/Folders.h"
 #include "support/Text.h"
 
@@ -58,6 +59,15 @@ std::vector<std::string> Leaderboard::Load() {
 }
 
 bool Leaderboard::AddEntry(int score, std::string text) {
+  const std::string folder = ScoreFolder();
+  if (folder.empty()) {
+    failed = true;
+    return false;
+  }
+  // A second copy of the game may be adding its own result right now: the
+  // read, the merge and the write are one step, or the later writer would
+  // throw away the line the earlier one added.
+  FolderLock lock(folder);
   bool complete = true;
   std::vector<std::string> lines = LoadLines(complete);
   if (failed) return false;

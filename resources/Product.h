@@ -1,9 +1,11 @@
 // Product name, version and the other texts that both the version block of
-// the executable and the program itself show. Each text lives only here.
+// the executable and the program itself show. Each text lives only here: the
+// setup program and the Linux package read them from this file too.
 #ifndef ZORVIK_PRODUCT_H
 #define ZORVIK_PRODUCT_H
 
 #define ZORVIK_PRODUCT_NAME "Zorvik"
+#define ZORVIK_COMPANY_NAME "Zorvik Giochi"
 #define ZORVIK_VERSION_TEXT "1.0.2.0"
 #define ZORVIK_VERSION_NUMBERS 1,0,2,0
 #define ZORVIK_COPYRIGHT "Copyright (C) 2026 Zorvik Giochi"

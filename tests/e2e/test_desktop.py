@@ -10,9 +10,9 @@ import unittest
 
 from harness import (WineProgram, click_screen, find_buttons, find_window, press_key, prefix_path, run,
                      type_text, wait_until, window_gone, windows_path)
-from test_leaderboard import NAME_WINDOW, lose_a_game
+from test_leaderboard import lose_a_game
 from xdisplay import shared_display
-from zorvik import CLOSE_BUTTON, INFO_BUTTON, Game
+from zorvik import CLOSE_BUTTON, INFO_BUTTON, NAME_WINDOW, Game
 
 SCORE_FILE = prefix_path("AppData/Local/Zorvik/Score/Classifica.txt")
 PROBE = pathlib.Path(os.environ["ZORVIK_WIN_TREE"]) / "tests/e2e/e2e_probe.exe"

@@ -5,7 +5,10 @@ import os
 import pathlib
 import struct
 
-from harness import ROOT, Screenshot, WineProgram, click_screen, find_buttons, find_window, wait_until
+import time
+
+from harness import (ROOT, Screenshot, WineProgram, click_screen, find_buttons, find_window, poll_until, wait_until,
+                     window_shown)
 
 CLIENT_WIDTH, CLIENT_HEIGHT = 640, 480
 COLUMNS, ROWS, TILE = 12, 15, 27
@@ -17,6 +20,7 @@ FIELD = [i for i in range(COLUMNS * ROWS)
 SPLASH = [27, 28, 30, 31, 33, 39, 41, 43, 45, 51, 55, 57, 63, 67, 69, 87, 90, 92, 93, 99, 100,
           102, 104, 111, 113, 114, 116, 117, 123, 126, 128, 135, 138, 140, 141]
 TITLE = "^Zorvik "
+NAME_WINDOW = "^Classifica$"
 # Client rectangles where other elements stand over the board: the bordered
 # score and level displays start two pixels inside the right frame column.
 OVER_BOARD = [(427, 200, 200, 28), (427, 240, 200, 28)]
@@ -125,6 +129,24 @@ class Game:
 
     def wait_board(self, predicate, timeout=10, what="the board"):
         return wait_until(lambda: (b := self.board()) and predicate(b) and b, timeout, 0.05, what)
+
+    def press_until_mine(self, order, seconds=40):
+        """Presses the covered cells of `order`, round after round, until a
+        mine opens the name window; returns that window. Each press is
+        waited for (the cell shows another tile, or the name window is open),
+        so no press can land on the name window once it is open."""
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            for cell in order:
+                if self.cell(cell) != COVERED:
+                    continue
+                self.press_cell(cell)
+                # A press refused while a completed level gives way to the
+                # next leaves the cell covered: it is pressed again on a later round.
+                poll_until(lambda: self.cell(cell) != COVERED or window_shown(NAME_WINDOW), 3, 0.01)
+                if window_shown(NAME_WINDOW):
+                    return find_window(NAME_WINDOW, timeout=5)
+        raise AssertionError(f"no mine within {seconds}s of presses")
 
     def answer_exit_question(self, yes):
         box = find_window("^Uscita$", timeout=15)
