@@ -79,10 +79,16 @@ FormMain::FormMain(HINSTANCE instance, const std::string& caption) : Tarvex::For
   resizable = false;
   WireMainWindowEvents(this);
   SetBackColor(BoardCyan);
+  // Known before Create, so the window class carries the game's icon too:
+  // the large one Alt+Tab and the taskbar show.
+  iconId = ZORVIK_ICON;
   Create();  // CreateChildren runs inside, while the width field still holds 640
   SetIcon(ZORVIK_ICON);
   if (created && window) SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(formFont.Handle()), TRUE);
   SetClientSize(ClientWidth, ClientHeight);
+  // Opened at (100, 100); on a small screen (or a large scale) moved just
+  // enough that no part lies off the work area, under the taskbar.
+  FitIntoWorkArea();
   if (!mainForm) mainForm = this;
 }
 
@@ -180,13 +186,21 @@ FormMain::~FormMain() {
   if (gameTimer) gameTimer->Stop();
   delete gameTimer;
   gameTimer = nullptr;
+  // The secondary windows go first and without notice: their windows are
+  // owned by this one, and destroying it would otherwise destroy them with
+  // it and record an open name window's game while the program tears down.
+  delete aboutWindow;
+  aboutWindow = nullptr;
+  delete nameWindow;
+  nameWindow = nullptr;
+  delete scoresWindow;
+  scoresWindow = nullptr;
+  delete helpWindow;
+  helpWindow = nullptr;
   // Deleting the object ends its window without asking: the question belongs
   // to a person's close request, not to the program tearing down.
   if (created && window && IsWindow(window)) DestroyWindow(window);
   created = false;
-  delete aboutWindow;
-  delete scoresWindow;
-  delete helpWindow;
   for (Tarvex::SubMenu* item : {newGameItem, scoresItem, soundItem, fileSeparator, exitItem, guideItem, homeItem})
     delete item;
   delete fileMenu;
@@ -201,7 +215,6 @@ FormMain::~FormMain() {
     delete display;
   if (tileStrip) DeleteObject(tileStrip);
   for (Tarvex::ImageFrame* cell : cells) delete cell;
-  delete nameWindow;
   if (controlBrush) DeleteObject(controlBrush);
   if (mainForm == this) mainForm = nullptr;
 }

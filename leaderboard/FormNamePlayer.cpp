@@ -68,6 +68,11 @@ void FormNamePlayer::HandleDestroyed() {
   created = false;
 }
 
+void FormNamePlayer::HandleFocusGained() {
+  Form::HandleFocusGained();
+  if (nameBox != nullptr && nameBox->window != nullptr && IsWindow(nameBox->window)) nameBox->Focus();
+}
+
 void FormNamePlayer::SetPrompt(const std::string& text) {
   prompt = text;
   if (created && promptLabel != nullptr) promptLabel->SetText(text);

@@ -160,9 +160,9 @@ void FormScores::OnClick(GUIElement* element) {
     // the window destroyed, which clears `created`.
     SendMessageW(window, WM_CLOSE, 0, 0);
   } else if (Is(element, clearButton)) {
-    const bool yes = AskYesNo("Azzera", "Vuoi azzerare la classifica?");
-    // The question has no owner: once it is gone this window takes the keys
-    // again, so Escape still closes it.
+    const bool yes = AskYesNo(window, "Azzera", "Vuoi azzerare la classifica?");
+    // Once the question is gone this window takes the keys again, so Escape
+    // still closes it.
     if (window != nullptr) SetActiveWindow(window);
     if (closeButton != nullptr) closeButton->Focus();
     if (!yes) return;

@@ -76,7 +76,8 @@ FormAbout::FormAbout(Form* ownerForm)
   topmostDialog = false;
   width = ClientWidth;
   height = ClientHeight;
-  CenterOnScreen();
+  // On the screen the game is on, clear of the taskbar.
+  CenterOnWorkArea(owner != nullptr ? owner->window : nullptr);
   SetText(std::string("Info..."));
   minimizeBox = false;
   resizable = false;
