@@ -8,13 +8,12 @@ import re
 import tempfile
 import unittest
 
-from harness import (WineProgram, click_screen, find_buttons, find_window, press_key, prefix_path, run,
-                     type_text, wait_until, window_gone, windows_path)
+from harness import (WineProgram, click_screen, find_buttons, find_window, press_key, run, type_text,
+                     wait_until, window_gone, windows_path)
 from test_leaderboard import lose_a_game
 from xdisplay import shared_display
-from zorvik import CLOSE_BUTTON, INFO_BUTTON, NAME_WINDOW, Game
+from zorvik import CLOSE_BUTTON, INFO_BUTTON, NAME_WINDOW, SCORE_FILE, GameTest
 
-SCORE_FILE = prefix_path("AppData/Local/Zorvik/Score/Classifica.txt")
 PROBE = pathlib.Path(os.environ["ZORVIK_WIN_TREE"]) / "tests/e2e/e2e_probe.exe"
 
 
@@ -30,12 +29,7 @@ def keyboard_window():
     return int(run("xdotool", "getwindowfocus").strip())
 
 
-class WindowsOverTheGame(unittest.TestCase):
-    def setUp(self):
-        self.game = Game()
-        self.addCleanup(self.game.stop)
-        self.game.start()
-
+class WindowsOverTheGame(GameTest):
     def test_the_exit_question_and_the_about_window_are_its_own_and_give_the_keyboard_back(self):
         game = self.game.window.xid
         wait_until(lambda: keyboard_window() == game, 10, what="the game to hold the keyboard")
@@ -61,13 +55,8 @@ class WindowsOverTheGame(unittest.TestCase):
         wait_until(lambda: keyboard_window() == game, 10, what="the keyboard back in the game")
 
 
-class NameWindowAcrossPrograms(unittest.TestCase):
-    def setUp(self):
-        if SCORE_FILE.exists():
-            SCORE_FILE.unlink()
-        self.game = Game()
-        self.addCleanup(self.game.stop)
-        self.game.start()
+class NameWindowAcrossPrograms(GameTest):
+    no_scores = True
 
     def test_typing_goes_on_in_the_name_box_after_another_program_had_the_keyboard(self):
         name_window = lose_a_game(self.game, 3)

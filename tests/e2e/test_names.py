@@ -7,8 +7,8 @@ import shutil
 import unittest
 
 from harness import ROOT, add_keys, press_key, type_keys, type_text, wait_until, window_gone
-from test_leaderboard import SCORE_FILE, banner_has_text, lose_a_game
-from zorvik import NAME_WINDOW, Game
+from test_leaderboard import banner_has_text, lose_a_game
+from zorvik import NAME_WINDOW, SCORE_FILE, Game, GameTest
 
 PRINTABLE_LATIN1 = re.compile(rb"[\x20-\x7e\xa0-\xff]*")
 
@@ -22,15 +22,12 @@ def lines_of(content):
 TYPED = "Бnicoжlò東Я"
 
 
-class NameOutsideLatin1(unittest.TestCase):
-    def setUp(self):
-        if SCORE_FILE.exists():
-            SCORE_FILE.unlink()
+class NameOutsideLatin1(GameTest):
+    no_scores = True
+
+    def prepare(self):
         # Keys for the letters before the game reads the keyboard at its start.
         add_keys(TYPED)
-        self.game = Game()
-        self.addCleanup(self.game.stop)
-        self.game.start()
 
     def test_letters_the_file_cannot_hold_never_reach_it(self):
         lose_a_game(self.game, 7)
