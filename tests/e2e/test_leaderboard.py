@@ -46,10 +46,13 @@ class NameEntry(GameTest):
 
     def test_a_lost_game_is_recorded_under_the_typed_name_and_shown_by_the_banner(self):
         name_window = lose_a_game(self.game, 1)
-        left, top, width, height = name_window.settled_geometry()
-        mleft, mtop, mwidth, mheight = self.game.window.geometry()
-        self.assertLessEqual(abs((left + width // 2) - (mleft + mwidth // 2)), 1, "centred across")
-        self.assertLessEqual(abs((top + height // 2) - (mtop + mheight // 2)), 1, "centred down")
+        # The window is made, then centred over the game: wait for the move.
+        def centred():
+            left, top, width, height = name_window.geometry()
+            mleft, mtop, mwidth, mheight = self.game.window.geometry()
+            return (abs((left + width // 2) - (mleft + mwidth // 2)) <= 1
+                    and abs((top + height // 2) - (mtop + mheight // 2)) <= 1)
+        wait_until(centred, 10, 0.05, "the name window centred over the game")
 
         # The main window takes no clicks while the name window is open. A
         # repaint may show a cell half drawn (matching no tile) for a moment,
