@@ -9,9 +9,11 @@
 #include "widgets/Button.h"
 #include "widgets/CellControl.h"
 #include "widgets/FormAbout.h"
+#include "widgets/FrameBatch.h"
 #include "widgets/Image.h"
 #include "widgets/ImageFrame.h"
 #include "widgets/Menu.h"
+#include "widgets/TileSheet.h"
 #include "widgets/Timer.h"
 
 namespace MyGame {
@@ -92,6 +94,7 @@ void FormMain::CreateChildren() {
   const int W = width;
   tileStrip = static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(ZORVIK_BITMAP_TILES), IMAGE_BITMAP, 0, 0,
                                               LR_CREATEDIBSECTION));
+  tileSheet = new Tarvex::TileSheet(tileStrip);
 
   logoImage = MakePicture(this, ZORVIK_BITMAP_LOGO, 28, 30, 200, 50);
   statusDisplay = MakeDisplay(this, &boldDisplayFont, "", 228, 30, 280, 45, false);
@@ -104,6 +107,7 @@ void FormMain::CreateChildren() {
     cell->masked = true;
     cell->tileRow = 0;
     cell->tabStop = false;
+    cell->sheet = tileSheet;
     if (cell->tile == TileEmpty) cell->tag = "1";
     cell->SetBackColor(0);
     cell->SetSize(TileSize, TileSize);
@@ -145,8 +149,27 @@ void FormMain::BuildMenu() {
 }
 
 void FormMain::HandlePaint() {
-  for (Tarvex::GUIElement* child : Tarvex::ChildrenOf(window)) child->Redraw();
+  // The window has no WS_CLIPCHILDREN: its background is painted over the
+  // children in its update region, and only those have anything new to show.
+  // The board's cells there are drawn again right after the background, in
+  // this same pass; the other children there are marked to paint themselves.
+  HRGN area = CreateRectRgn(0, 0, 0, 0);
+  const bool painting = area != nullptr && GetUpdateRgn(window, area, FALSE) > NULLREGION;
+  if (painting)
+    for (Tarvex::GUIElement* child : Tarvex::ChildrenOf(window)) {
+      RECT box = {};
+      if (dynamic_cast<Tarvex::ImageFrame*>(child) == nullptr && Tarvex::RectangleInParent(child, &box) &&
+          RectInRegion(area, &box))
+        child->Redraw();
+    }
   if (backColorApplied) SetBackColor(backColor);
+  if (painting) {
+    PAINTSTRUCT paint = {};
+    BeginPaint(window, &paint);  // the class brush erases the background
+    EndPaint(window, &paint);
+    Tarvex::PaintFramesIn(this, area);
+  }
+  if (area) DeleteObject(area);
   if (paintCallback) paintCallback(this);
 }
 
@@ -181,8 +204,9 @@ FormMain::~FormMain() {
   delete missionImage;
   for (Tarvex::CellControl* display : {statusDisplay, counterDisplay, bannerDisplay, scoreDisplay, levelDisplay})
     delete display;
-  if (tileStrip) DeleteObject(tileStrip);
   for (Tarvex::ImageFrame* cell : cells) delete cell;
+  delete tileSheet;
+  if (tileStrip) DeleteObject(tileStrip);
   delete nameWindow;
   if (controlBrush) DeleteObject(controlBrush);
   if (mainForm == this) mainForm = nullptr;

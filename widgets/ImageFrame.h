@@ -3,16 +3,36 @@
 
 namespace Tarvex {
 
+class Drawing;
+class TileSheet;
+
 // Shows one tile of a sprite sheet: tiles are the frame's own size.
 class ImageFrame : public PanelChildren {
  public:
   ImageFrame(GUIElement* parentElement, HBITMAP sheet, int firstTile);
+  ~ImageFrame() override;
   void HandlePaint() override;
+  void HandleDestroyed() override;
+
+  // Shows another tile. The frame is painted with every other frame whose
+  // tile changed since the last paint, in one pass (FrameBatch.h).
+  void ShowTile(int newTile, int newRow);
+  // Paints the frame now through its own device context, outside a paint
+  // message, then calls paintCallback; the frame's update region is left
+  // alone.
+  void PaintNow();
+  // The frame's picture into a drawing already begun on it.
+  void DrawInto(Drawing& drawing);
 
   bool masked = true;
   HBITMAP bitmap = nullptr;  // not owned
   int tile = 0;
   int tileRow = 0;
+  // The kept drawing state of `bitmap`, shared by the frames on it; not
+  // owned. Without it (or for another bitmap) each paint makes its own
+  // contexts and mask.
+  TileSheet* sheet = nullptr;
+  bool paintScheduled = false;  // waiting in the frame batch
 };
 
 }  // namespace Tarvex

@@ -75,7 +75,7 @@ void PanelChildren::Create() {
 
   HINSTANCE classInstance = parent && parent->instance ? parent->instance : GetModuleHandleW(nullptr);
   windowClass = {};
-  windowClass.style = CS_DBLCLKS;
+  windowClass.style = classStyle;
   windowClass.lpfnWndProc = &WindowProc;
   windowClass.hInstance = classInstance;
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
