@@ -70,16 +70,25 @@ std::string WindowCaption() { return std::string(ZORVIK_PRODUCT_NAME) + " " + ZO
 FormMain::FormMain(HINSTANCE instance, const std::string& caption) : Tarvex::Form(instance) {
   boldDisplayFont.bold = true;
   font = &formFont;
-  SetSize(ClientWidth, ClientHeight);
   SetText(caption);
   minimizeBox = true;
   resizable = false;
+  // Made at the outer size of a 640 x 480 client area with the menu bar, so
+  // that it is shown and painted once, at its final size, rather than a
+  // first time 640 x 480 outside and again after growing.
+  RECT outer = {0, 0, ClientWidth, ClientHeight};
+  AdjustWindowRectEx(&outer, WindowStyle(), TRUE, WindowExStyle());
+  SetSize(outer.right - outer.left, outer.bottom - outer.top);
   WireMainWindowEvents(this);
   SetBackColor(BoardCyan);
-  Create();  // CreateChildren runs inside, while the width field still holds 640
+  Create();  // CreateChildren runs inside
   SetIcon(ZORVIK_ICON);
   if (created && window) SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(formFont.Handle()), TRUE);
-  SetClientSize(ClientWidth, ClientHeight);
+  // Only a menu bar of another height than the system's figure leaves the
+  // client area to be corrected, at the price of a second paint.
+  RECT client = {};
+  if (created && window) GetClientRect(window, &client);
+  if (client.right != ClientWidth || client.bottom != ClientHeight) SetClientSize(ClientWidth, ClientHeight);
   if (!mainForm) mainForm = this;
 }
 
@@ -91,7 +100,9 @@ void FormMain::CreateChildren() {
     width = client.right;
     height = client.bottom;
   }
-  const int W = width;
+  // The layout is that of the 640-pixel client area; while the window is
+  // being made the width field holds its outer width.
+  const int W = created && window ? width : ClientWidth;
   tileStrip = static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(ZORVIK_BITMAP_TILES), IMAGE_BITMAP, 0, 0,
                                               LR_CREATEDIBSECTION));
   tileSheet = new Tarvex::TileSheet(tileStrip);

@@ -18,6 +18,46 @@ std::vector<ImageFrame*> waiting;
 
 void Invalidate(ImageFrame* frame) { InvalidateRect(frame->window, nullptr, FALSE); }
 
+// The frame's client rectangle in its parent's client coordinates.
+bool ClientInParent(const ImageFrame* frame, RECT* box) {
+  if (frame->window == nullptr || frame->parent == nullptr || frame->parent->window == nullptr) return false;
+  if (!GetClientRect(frame->window, box)) return false;
+  MapWindowPoints(frame->window, frame->parent->window, reinterpret_cast<POINT*>(box), 2);
+  return true;
+}
+
+// Paints the frames through one device context per parent window rather
+// than one per frame: each context of a window the library asks for costs a
+// request for its visible region. The parent's context spans its children;
+// each frame is drawn with its client rectangle as origin and clip, so the
+// pixels are those its own context would give.
+void PaintThroughParents(const std::vector<ImageFrame*>& frames) {
+  HWND parentWindow = nullptr;
+  HDC parentDC = nullptr;
+  for (ImageFrame* frame : frames) {
+    RECT box = {};
+    if (!IsWindowVisible(frame->window) || !ClientInParent(frame, &box)) {
+      frame->PaintNow();
+      continue;
+    }
+    if (frame->parent->window != parentWindow) {
+      if (parentDC != nullptr) ReleaseDC(parentWindow, parentDC);
+      parentWindow = frame->parent->window;
+      parentDC = GetDCEx(parentWindow, nullptr, DCX_CACHE);
+    }
+    if (parentDC == nullptr) {
+      frame->PaintNow();
+      continue;
+    }
+    const int saved = SaveDC(parentDC);
+    IntersectClipRect(parentDC, box.left, box.top, box.right, box.bottom);
+    SetViewportOrgEx(parentDC, box.left, box.top, nullptr);
+    frame->PaintWith(parentDC);
+    RestoreDC(parentDC, saved);
+  }
+  if (parentDC != nullptr) ReleaseDC(parentWindow, parentDC);
+}
+
 }  // namespace
 
 void ScheduleFramePaint(ImageFrame* frame) {
@@ -38,8 +78,10 @@ void PaintScheduledFrames(ImageFrame* alreadyPainted) {
   std::vector<ImageFrame*> batch;
   batch.swap(waiting);
   for (ImageFrame* frame : batch) frame->paintScheduled = false;
+  std::vector<ImageFrame*> unpainted;
   for (ImageFrame* frame : batch)
-    if (frame != alreadyPainted) frame->PaintNow();
+    if (frame != alreadyPainted) unpainted.push_back(frame);
+  PaintThroughParents(unpainted);
   // The invalidation that was to bring this paint is answered now.
   ImageFrame* invalidated = batch.front();
   if (invalidated != alreadyPainted && IsWindow(invalidated->window)) ValidateRect(invalidated->window, nullptr);
@@ -68,6 +110,7 @@ void PaintFramesIn(GUIElement* parent, HRGN area) {
   HRGN painted = TrackGdi(CreateRectRgn(0, 0, 0, 0));
   if (painted == nullptr) return;
   std::vector<RECT> others;
+  std::vector<ImageFrame*> frames;
   for (GUIElement* child : ChildrenOf(parent->window)) {
     RECT box = {};
     if (!RectangleInParent(child, &box) || !IsWindowVisible(child->window) || !RectInRegion(area, &box)) continue;
@@ -76,11 +119,12 @@ void PaintFramesIn(GUIElement* parent, HRGN area) {
       others.push_back(box);
       continue;
     }
-    frame->PaintNow();
+    frames.push_back(frame);
     HRGN one = TrackGdi(CreateRectRgnIndirect(&box));
     CombineRgn(painted, painted, one, RGN_OR);
     ReleaseGdiObject(one);
   }
+  PaintThroughParents(frames);
   // Any other child over a frame keeps its own update region.
   for (const RECT& box : others) {
     HRGN one = TrackGdi(CreateRectRgnIndirect(&box));

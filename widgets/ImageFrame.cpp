@@ -9,11 +9,6 @@ namespace Tarvex {
 ImageFrame::ImageFrame(GUIElement* parentElement, HBITMAP sheet, int firstTile)
     : PanelChildren(parentElement), bitmap(sheet), tile(firstTile) {
   tabStop = false;
-  // A device context of its own keeps its visible region between paints:
-  // a frame painted outside its paint message (FrameBatch.h) then costs no
-  // request to the window system, where a shared context is looked up and
-  // set up again every time.
-  classStyle |= CS_OWNDC;
 }
 
 ImageFrame::~ImageFrame() { ForgetScheduledFrame(this); }
@@ -42,19 +37,20 @@ void ImageFrame::ShowTile(int newTile, int newRow) {
   if (created && window != nullptr) ScheduleFramePaint(this);
 }
 
-void ImageFrame::PaintNow() {
-  RECT client = {};
-  if (window != nullptr && bitmap != nullptr && IsWindowVisible(window) && GetClientRect(window, &client)) {
-    HDC deviceContext = GetDC(window);
-    if (deviceContext != nullptr) {
-      Drawing drawing(this);
-      drawing.Attach(deviceContext);
-      DrawInto(drawing);
-      drawing.End();
-      ReleaseDC(window, deviceContext);
-    }
+void ImageFrame::PaintWith(HDC deviceContext) {
+  if (deviceContext != nullptr && IsWindowVisible(window)) {
+    Drawing drawing(this);
+    drawing.Attach(deviceContext);
+    DrawInto(drawing);
+    drawing.End();
   }
   if (paintCallback != nullptr) paintCallback(this);
+}
+
+void ImageFrame::PaintNow() {
+  HDC deviceContext = window != nullptr ? GetDC(window) : nullptr;
+  PaintWith(deviceContext);
+  if (deviceContext != nullptr) ReleaseDC(window, deviceContext);
 }
 
 void ImageFrame::DrawInto(Drawing& drawing) {

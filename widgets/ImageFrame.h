@@ -17,9 +17,11 @@ class ImageFrame : public PanelChildren {
   // Shows another tile. The frame is painted with every other frame whose
   // tile changed since the last paint, in one pass (FrameBatch.h).
   void ShowTile(int newTile, int newRow);
-  // Paints the frame now through its own device context, outside a paint
-  // message, then calls paintCallback; the frame's update region is left
-  // alone.
+  // Paints the frame now, outside a paint message, then calls
+  // paintCallback; the frame's update region is left alone. PaintWith draws
+  // into a context whose origin is the frame's client area (its own, or its
+  // parent's moved there), PaintNow through the frame's own context.
+  void PaintWith(HDC deviceContext);
   void PaintNow();
   // The frame's picture into a drawing already begun on it.
   void DrawInto(Drawing& drawing);

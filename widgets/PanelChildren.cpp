@@ -75,7 +75,7 @@ void PanelChildren::Create() {
 
   HINSTANCE classInstance = parent && parent->instance ? parent->instance : GetModuleHandleW(nullptr);
   windowClass = {};
-  windowClass.style = classStyle;
+  windowClass.style = CS_DBLCLKS;
   windowClass.lpfnWndProc = &WindowProc;
   windowClass.hInstance = classInstance;
   windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
@@ -94,7 +94,10 @@ void PanelChildren::Create() {
                            parentWindow, childId, classInstance, nullptr);
   if (!floating && window != nullptr) {
     ShowWindow(window, SW_SHOW);
-    UpdateWindow(window);
+    // Under a window not shown yet (a form builds its children inside its
+    // own creation) there is nothing to paint, and asking costs a request
+    // to the window system per panel: the paint comes when the form shows.
+    if (IsWindowVisible(window)) UpdateWindow(window);
   }
   created = true;
   if (window != nullptr) HandleCreated(window);

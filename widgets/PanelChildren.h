@@ -42,9 +42,6 @@ class PanelChildren : public Child {
   COLORREF childTextColor = NoColor;
   COLORREF childBackColor = NoColor;
   bool floating = false;
-  // Style of the panel's window class; kinds of panel that paint themselves
-  // may add to it before Create.
-  UINT classStyle = CS_DBLCLKS;
   // Storage of windowClass.lpszClassName ("PanelChildren" and the class number).
   std::wstring className;
 
