@@ -42,6 +42,20 @@ constexpr bool IsFieldIndex(int index) {
          ColumnOf(index) >= 1 && ColumnOf(index) <= BoardColumns - 2;
 }
 
+// The keyboard marker starts at the middle of the field: row 7 of 1..13,
+// column 5 of 1..10.
+constexpr int FieldCentre = ((BoardRows - 1) / 2) * BoardColumns + (BoardColumns - 1) / 2;
+
+// The field cell `rows` rows and `columns` columns away from a field cell;
+// a step that would leave the field stays at the edge.
+constexpr int StepInField(int index, int rows, int columns) {
+  const int row = RowOf(index) + rows;
+  const int column = ColumnOf(index) + columns;
+  const int keptRow = row < 1 ? 1 : row > BoardRows - 2 ? BoardRows - 2 : row;
+  const int keptColumn = column < 1 ? 1 : column > BoardColumns - 2 ? BoardColumns - 2 : column;
+  return keptRow * BoardColumns + keptColumn;
+}
+
 // The tile a cell shows when the board is built: its frame piece, or the open
 // tile for the field. Frame pieces never change afterwards.
 constexpr int InitialTile(int index) {

@@ -5,10 +5,13 @@
 #include "leaderboard/FormNamePlayer.h"
 #include "leaderboard/Leaderboard.h"
 #include "resources/Product.h"
+#include "leaderboard/FormScores.h"
 #include "resources/ResourceIds.h"
+#include "support/Settings.h"
 #include "widgets/Button.h"
 #include "widgets/CellControl.h"
 #include "widgets/FormAbout.h"
+#include "widgets/FormHelp.h"
 #include "widgets/FrameBatch.h"
 #include "widgets/Image.h"
 #include "widgets/ImageFrame.h"
@@ -55,6 +58,7 @@ Tarvex::Button* MakeButton(FormMain* form, const std::string& caption, int x, in
   auto* button = new Tarvex::Button(form, caption);
   button->ownerDrawn = true;
   button->commandCallback = ForwardButtonCommand;
+  button->keyDownCallback = ForwardKeyDown;
   button->SetSize(100, 40);
   button->SetPosition(x, y);
   button->Create();
@@ -69,6 +73,7 @@ std::string WindowCaption() { return std::string(ZORVIK_PRODUCT_NAME) + " " + ZO
 
 FormMain::FormMain(HINSTANCE instance, const std::string& caption) : Tarvex::Form(instance) {
   boldDisplayFont.bold = true;
+  soundOn = Tarvex::ReadSwitchSetting(ZORVIK_SETTINGS_KEY, SoundSettingName, true);
   font = &formFont;
   SetText(caption);
   minimizeBox = true;
@@ -123,6 +128,7 @@ void FormMain::CreateChildren() {
     cell->SetBackColor(0);
     cell->SetSize(TileSize, TileSize);
     cell->leftButtonDownCallback = ForwardLeftButtonDown;
+    cell->paintCallback = ForwardCellPainted;
     cell->SetPosition(TileSize * ColumnOf(i) + BoardLeft, TileSize * RowOf(i) + BoardTop);
     cell->Create();
     cells[i] = cell;
@@ -151,11 +157,20 @@ void FormMain::CreateChildren() {
 void FormMain::BuildMenu() {
   menuBar = new Tarvex::MenuBar(this);
   fileMenu = new Tarvex::Menu(menuBar, "&File");
+  // A tab puts the shortcut in the menu's right-hand column.
+  newGameItem = new Tarvex::SubMenu(fileMenu, "&Nuova partita\tF2");
+  scoresItem = new Tarvex::SubMenu(fileMenu, "&Migliori punteggi...");
+  soundItem = new Tarvex::SubMenu(fileMenu, "&Suoni");
+  soundItem->checkable = true;
+  soundItem->checkMark = soundOn;
+  fileSeparator = new Tarvex::SubMenu(fileMenu, "");
+  fileSeparator->menuFlags = MF_SEPARATOR;
   exitItem = new Tarvex::SubMenu(fileMenu, "&Esci");
   helpMenu = new Tarvex::Menu(menuBar, "&?");
-  guideItem = new Tarvex::SubMenu(helpMenu, "&Guida");
+  guideItem = new Tarvex::SubMenu(helpMenu, "&Guida\tF1");
   homeItem = new Tarvex::SubMenu(helpMenu, "&Home");
-  for (Tarvex::SubMenu* item : {exitItem, guideItem, homeItem}) item->commandCallback = ForwardMenuCommand;
+  for (Tarvex::SubMenu* item : {newGameItem, scoresItem, soundItem, exitItem, guideItem, homeItem})
+    item->commandCallback = ForwardMenuCommand;
   menuBar->Create();
 }
 
@@ -204,7 +219,10 @@ FormMain::~FormMain() {
   if (created && window && IsWindow(window)) DestroyWindow(window);
   created = false;
   delete aboutWindow;
-  for (Tarvex::SubMenu* item : {exitItem, guideItem, homeItem}) delete item;
+  delete scoresWindow;
+  delete helpWindow;
+  for (Tarvex::SubMenu* item : {newGameItem, scoresItem, soundItem, fileSeparator, exitItem, guideItem, homeItem})
+    delete item;
   delete fileMenu;
   delete helpMenu;
   delete menuBar;

@@ -14,7 +14,9 @@ namespace Tarvex {
 class Button;
 class CellControl;
 class FormAbout;
+class FormHelp;
 class FormNamePlayer;
+class FormScores;
 class Image;
 class ImageFrame;
 class Menu;
@@ -50,6 +52,23 @@ class FormMain : public Tarvex::Form, public GameRules {
   void BuildMenu();
   void RecordScore();
   void OpenAboutWindow();
+  void OpenScoresWindow();
+  void OpenHelpWindow();
+  // The leaderboard file was changed outside a game (emptied): the banner
+  // shows the new list from its start.
+  void ReloadLeaderboard();
+  // Every new game starts with the keyboard marker hidden at the centre.
+  void ResetMarker();
+  void SetSoundOn(bool on);
+
+  // The keyboard marker: the arrow keys move it over the field and show it,
+  // Space and Enter press the cell under it, a mouse press on the board
+  // hides it again.
+  void MoveMarker(int rows, int columns);
+  void HideMarker();
+  void PressMarkedCell();
+  // Run after a cell has painted its tile: frames it if it is the marked one.
+  void PaintMarker(Tarvex::GUIElement* cell);
 
   // The rules' hooks, on the real elements.
   bool IsPlayableCell(int index) const override;
@@ -84,12 +103,21 @@ class FormMain : public Tarvex::Form, public GameRules {
   Tarvex::Timer* gameTimer = nullptr;
   Tarvex::MenuBar* menuBar = nullptr;
   Tarvex::Menu* fileMenu = nullptr;
+  Tarvex::SubMenu* newGameItem = nullptr;
+  Tarvex::SubMenu* scoresItem = nullptr;
+  Tarvex::SubMenu* soundItem = nullptr;
+  Tarvex::SubMenu* fileSeparator = nullptr;
   Tarvex::SubMenu* exitItem = nullptr;
   Tarvex::Menu* helpMenu = nullptr;
   Tarvex::SubMenu* guideItem = nullptr;
   Tarvex::SubMenu* homeItem = nullptr;
   Tarvex::FormAbout* aboutWindow = nullptr;
   Tarvex::FormNamePlayer* nameWindow = nullptr;
+  Tarvex::FormScores* scoresWindow = nullptr;
+  Tarvex::FormHelp* helpWindow = nullptr;
+  bool soundOn = true;  // read from the player's settings at start-up
+  int markerIndex = FieldCentre;
+  bool markerShown = false;
   Tarvex::FontSpec formFont{"Lucida Console", 14};
   Tarvex::FontSpec boldDisplayFont{"Arial", 22};
   Tarvex::FontSpec displayFont{"Arial", 22};
@@ -105,5 +133,10 @@ extern FormMain* mainForm;
 std::string WindowCaption();
 std::string HomeAddress();
 std::string GuideAddress();
+// The rules and the keys, in short paragraphs, for the "Guida" window.
+std::string GuideText();
+
+// Where the player's settings are kept, and the name of the sound switch.
+extern const char* const SoundSettingName;  // "Suoni"
 
 }  // namespace MyGame

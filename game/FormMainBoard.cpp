@@ -47,7 +47,10 @@ void FormMain::ShowLevelText(const std::string& text) {
 }
 void FormMain::ShowBannerText(const std::string& text) { bannerDisplay->SetText(text); }
 void FormMain::ShowPlayButtonText(const std::string& text) { playButton->SetText(text); }
-void FormMain::PlayResourceSound(int resourceId) { Tarvex::PlayWaveResource(resourceId); }
+void FormMain::PlayResourceSound(int resourceId) {
+  // Sounds off means no call to the sound service at all.
+  if (soundOn) Tarvex::PlayWaveResource(resourceId);
+}
 
 void FormMain::OfferLeaderboardEntry() {
   // The previous game's window is long closed; its object waits for the end
@@ -58,15 +61,7 @@ void FormMain::OfferLeaderboardEntry() {
   nameWindow->SetIcon(ZORVIK_ICON);
   nameWindow->SetPrompt("Inserisci il tuo nome:");
 
-  RECT main = {}, name = {};
-  GetWindowRect(window, &main);
-  GetWindowRect(nameWindow->window, &name);
-  const int nameWidth = name.right - name.left;
-  const int nameHeight = name.bottom - name.top;
-  const int left = main.left + ((main.right - main.left) - nameWidth) / 2;
-  const int top = main.top + ((main.bottom - main.top) - nameHeight) / 2;
-  SetWindowPos(nameWindow->window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  nameWindow->GetPosition();
+  nameWindow->CenterOver(this);
 
   if (!nameWindow->created) nameWindow->Create();
   ShowWindow(nameWindow->window, SW_SHOWNA);

@@ -3,10 +3,12 @@
 #include "game/FormMain.h"
 #include "game/FormMainWiring.h"
 #include "leaderboard/FormNamePlayer.h"
+#include "leaderboard/FormScores.h"
 #include "resources/Product.h"
 #include "support/DateTime.h"
 #include "support/Desktop.h"
 #include "support/Folders.h"
+#include "support/Settings.h"
 #include "widgets/Button.h"
 #include "widgets/Child.h"
 #include "widgets/FormEvents.h"
@@ -57,6 +59,23 @@ void ForwardMenuCommand(Tarvex::GUIElement* item) {
   if (form) form->OnMenuCommand(item);
 }
 
+void ForwardKeyDown(Tarvex::GUIElement* element, unsigned key) {
+  if (FormMain* form = AsFormMain(element)) return form->OnKeyDown(key);
+  // A focused button keeps Space and Enter: they press the button itself.
+  if (key == VK_SPACE || key == VK_RETURN || !element) return;
+  if (FormMain* form = AsFormMain(element->parent)) form->OnKeyDown(key);
+}
+
+void ForwardCellPainted(Tarvex::GUIElement* cell) {
+  if (FormMain* form = AsFormMain(cell->parent)) form->PaintMarker(cell);
+}
+
+void ForwardLeaderboardChanged(Tarvex::GUIElement* scoresWindow) {
+  auto* window = dynamic_cast<Tarvex::FormScores*>(scoresWindow);
+  if (!window) return;
+  if (FormMain* form = AsFormMain(window->owner)) form->ReloadLeaderboard();
+}
+
 void ForwardTimerTick(Tarvex::Timer* timer) {
   if (FormMain* form = AsFormMain(timer->parent)) form->OnTimerTick();
 }
@@ -69,6 +88,7 @@ void ForwardNameWindowDestroyed(Tarvex::GUIElement* nameWindow) {
 
 std::string HomeAddress() { return std::string("http://www.") + ZORVIK_WEB_HOST; }
 std::string GuideAddress() { return HomeAddress() + "/" + ZORVIK_PRODUCT_NAME + ".asp"; }
+const char* const SoundSettingName = "Suoni";
 
 void FormMain::OnMenuCommand(Tarvex::GUIElement* item) {
   if (!item) return;
@@ -78,8 +98,30 @@ void FormMain::OnMenuCommand(Tarvex::GUIElement* item) {
   } else if (homeItem && item->id == homeItem->id) {
     Tarvex::OpenInShell(HomeAddress());
   } else if (guideItem && item->id == guideItem->id) {
-    Tarvex::OpenInShell(GuideAddress());
+    OpenHelpWindow();
+  } else if (newGameItem && item->id == newGameItem->id) {
+    ResetMarker();
+    NewGame();
+  } else if (scoresItem && item->id == scoresItem->id) {
+    OpenScoresWindow();
+  } else if (soundItem && item->id == soundItem->id) {
+    // The pick has already turned the item's mark over.
+    SetSoundOn(soundItem->IsChecked());
   }
+}
+
+void FormMain::ResetMarker() {
+  HideMarker();
+  markerIndex = FieldCentre;
+}
+
+void FormMain::SetSoundOn(bool on) {
+  soundOn = on;
+  if (soundItem && soundItem->IsChecked() != on) {
+    soundItem->checkMark = on;
+    soundItem->ApplyCheck();
+  }
+  Tarvex::WriteSwitchSetting(ZORVIK_SETTINGS_KEY, SoundSettingName, on);
 }
 
 void FormMain::OnClick(Tarvex::GUIElement* element) {
@@ -87,10 +129,12 @@ void FormMain::OnClick(Tarvex::GUIElement* element) {
   if (closeButton && element->id == closeButton->id) {
     OnMenuCommand(exitItem);
   } else if (playButton && element->id == playButton->id) {
-    if (playButton->GetNarrowText() == PlayButtonAbandon)
+    if (playButton->GetNarrowText() == PlayButtonAbandon) {
       AbandonGame();
-    else
+    } else {
+      ResetMarker();
       StartGame();
+    }
   } else if (infoButton && element->id == infoButton->id) {
     OpenAboutWindow();
   }
@@ -108,14 +152,17 @@ bool FormMain::OnClosing() {
 
 void FormMain::OnChildMouseDown(Tarvex::GUIElement* child) {
   const int index = CellIndexOf(child);
-  if (index >= 0) UncoverCell(index, false);
+  if (index < 0) return;
+  // A mouse player's board never shows the keyboard's marker.
+  HideMarker();
+  UncoverCell(index, false);
 }
 
 void FormMain::OnTimerTick() { TimerTick(Tarvex::DateTime::Now()); }
 
-// Keys and characters typed into the window itself have no game function.
+// Characters typed into the window itself have no game function; the keys
+// are OnKeyDown's.
 bool FormMain::OnChar(unsigned) { return true; }
-void FormMain::OnKeyDown(unsigned) {}
 void FormMain::OnKeyUp(unsigned) {}
 void FormMain::OnResize() {}
 void FormMain::OnMouseUp() {}

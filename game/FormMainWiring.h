@@ -18,5 +18,8 @@ void ForwardButtonCommand(Tarvex::GUIElement* button);
 void ForwardMenuCommand(Tarvex::GUIElement* item);
 void ForwardTimerTick(Tarvex::Timer* timer);
 void ForwardNameWindowDestroyed(Tarvex::GUIElement* nameWindow);
+void ForwardKeyDown(Tarvex::GUIElement* element, unsigned key);
+void ForwardCellPainted(Tarvex::GUIElement* cell);
+void ForwardLeaderboardChanged(Tarvex::GUIElement* scoresWindow);
 
 }  // namespace MyGame

@@ -47,6 +47,11 @@ void GameRules::AbandonGame() {
   ShowPlayButtonText(PlayButtonStart);
 }
 
+void GameRules::NewGame() {
+  if (playing) AbandonGame();
+  StartGame();
+}
+
 void GameRules::UpdateStatus() {
   ShowScoreText("Punteggio: " + Tarvex::ZeroPad(score, 5));
   ShowLevelText("Livello: " + Tarvex::ZeroPad(level, 2));

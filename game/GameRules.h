@@ -54,6 +54,9 @@ class GameRules {
   // when it shows PlayButtonAbandon.
   void StartGame();
   void AbandonGame();
+  // A new game at level 1 at any moment: a game in progress is first given
+  // up exactly as AbandonGame does (no leaderboard entry).
+  void NewGame();
 
   void UpdateStatus();
   void StartLevel();

@@ -1,5 +1,8 @@
 #include "leaderboard/FormNamePlayer.h"
 
+#include <algorithm>
+
+#include "support/Text.h"
 #include "widgets/Button.h"
 #include "widgets/FormEvents.h"
 #include "widgets/Label.h"
@@ -88,6 +91,9 @@ void FormNamePlayer::CreateChildren() {
   nameBox->upperCase = true;
   nameBox->lowerCase = false;
   nameBox->charCallback = CharRouter;
+  // The name goes to the leaderboard file, whose bytes are ISO 8859-1 text:
+  // the box takes only what the file can hold.
+  nameBox->characterFilter = IsPrintableLatin1;
   nameBox->Create();
   nameBox->Focus();
 
@@ -118,7 +124,12 @@ void FormNamePlayer::OnKeyUp(unsigned) {}
 void FormNamePlayer::OnClick(GUIElement* element) {
   if (element == nullptr || okButton == nullptr || element->id != okButton->id) return;
   if (nameBox == nullptr) return;
-  const std::string name = nameBox->GetNarrowText();
+  // Typing and pasting are filtered already; this also keeps out what came
+  // in any other way (an input method's composed text, say).
+  std::wstring typed = nameBox->GetText();
+  typed.erase(std::remove_if(typed.begin(), typed.end(), [](wchar_t c) { return !IsPrintableLatin1(c); }),
+              typed.end());
+  const std::string name = ToNarrow(typed);
   if (name.empty()) return;
   PlayerName = name;
   // Handled before SendMessageW returns: the owner is enabled again, the

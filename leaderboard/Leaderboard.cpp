@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "leaderboard/TextFile.h"
+#include "support/FolderLock.h"
 #include "support/Folders.h"
 #include "support/Text.h"
 
@@ -58,6 +59,15 @@ std::vector<std::string> Leaderboard::Load() {
 }
 
 bool Leaderboard::AddEntry(int score, std::string text) {
+  const std::string folder = ScoreFolder();
+  if (folder.empty()) {
+    failed = true;
+    return false;
+  }
+  // A second copy of the game may be adding its own result right now: the
+  // read, the merge and the write are one step, or the later writer would
+  // throw away the line the earlier one added.
+  FolderLock lock(folder);
   bool complete = true;
   std::vector<std::string> lines = LoadLines(complete);
   if (failed) return false;
@@ -87,6 +97,18 @@ bool Leaderboard::Save(std::vector<std::string> lines) {
     return false;
   }
   return TextFile(folder + FileName).WriteLines(std::move(lines));
+}
+
+bool Leaderboard::Clear() {
+  const std::string folder = ScoreFolder();
+  if (folder.empty()) {
+    failed = true;
+    return false;
+  }
+  // Another copy of the game adding a result reads, merges and writes under
+  // this lock; emptying between its read and its write would be undone.
+  FolderLock lock(folder);
+  return Save({});
 }
 
 }  // namespace Tarvex

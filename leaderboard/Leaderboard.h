@@ -3,6 +3,9 @@
 // local application-data folder: <data>/<gameName>/Score/Classifica.txt.
 // Nothing is held in memory; every operation goes to the file.
 //
+// Paths, the game name among them, are UTF-8 (support/Utf8.h); only the
+// file's contents are ISO 8859-1.
+//
 // A line is the score, zero-filled to ScoreDigits digits, a blank and the text
 // the game composes (name and level). The store never parses a line: it only
 // compares, keeps and writes whole lines.
@@ -33,13 +36,19 @@ class Leaderboard {
   // Adds score and text (up to its first line break) as one line and rewrites the file with the greatest
   // lines. False only when the folder cannot be resolved; a failed write is
   // not reported here. A file that exists but cannot be read in full is left
-  // alone, so that no stored result is overwritten.
+  // alone, so that no stored result is overwritten. Reading, merging and
+  // writing is one step across processes (FolderLock on the folder), so two
+  // copies of the game adding at once both keep their line.
   bool AddEntry(int score, std::string text);
 
   // Sorts the lines (greatest first, byte-wise), keeps the first
   // MaxLeaderboardLines and writes them. The lines are as ReadLines gives
   // them: no line feed, no NUL. True if every line was written.
   bool Save(std::vector<std::string> lines);
+
+  // Empties the file with the same safe write as a new result: the old file
+  // is replaced only by a complete new one. True if it was written.
+  bool Clear();
 
  private:
   std::vector<std::string> LoadLines(bool& complete);

@@ -1,8 +1,11 @@
 #include "leaderboard/TextFile.h"
 
 #include <cerrno>
+#include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <thread>
 #include <utility>
 
 #ifdef _WIN32
@@ -12,7 +15,7 @@
 #include <process.h>
 #include <sys/stat.h>
 
-#include "support/Text.h"
+#include "support/Utf8.h"
 #else
 #include <fcntl.h>
 #include <unistd.h>
@@ -23,15 +26,38 @@ namespace Tarvex {
 namespace {
 
 int failingLine = 0;
+int failingReplaces = 0;
+
+// Another program may hold the file open just when the new one is to take
+// its place (an indexer or a virus scanner): the replace is tried again for
+// about a second before the write counts as failed.
+constexpr std::chrono::milliseconds ReplacePatience(1000);
+constexpr std::chrono::milliseconds ReplaceRetryPause(25);
 
 // Files are always opened in binary mode: text mode on Windows would turn the
 // CR LF we write into CR CR LF, and would hide a lone CR from the reader.
+// Paths are UTF-8 (support/Utf8.h); Windows takes them as wide text.
 #ifdef _WIN32
 
-std::FILE* OpenForReading(const std::string& path) { return _wfopen(ToWide(path).c_str(), L"rb"); }
+// Shared for deleting too, so that a reader (this program's banner in
+// another window, say) never stands in the way of a replace.
+std::FILE* OpenForReading(const std::string& path) {
+  HANDLE handle = CreateFileW(WideFromUtf8(path).c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return nullptr;
+  const int descriptor = _open_osfhandle(reinterpret_cast<std::intptr_t>(handle), _O_RDONLY | _O_BINARY);
+  if (descriptor < 0) {
+    CloseHandle(handle);
+    return nullptr;
+  }
+  std::FILE* file = _fdopen(descriptor, "rb");
+  if (file == nullptr) _close(descriptor);  // closes the handle too
+  return file;
+}
 
 int CreateExclusive(const std::string& path) {
-  return _wopen(ToWide(path).c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
+  return _wopen(WideFromUtf8(path).c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY, _S_IREAD | _S_IWRITE);
 }
 
 int ProcessNumber() { return _getpid(); }
@@ -40,11 +66,11 @@ void CloseDescriptor(int descriptor) { _close(descriptor); }
 bool SyncToDisk(std::FILE* file) { return _commit(_fileno(file)) == 0; }
 
 bool ReplaceWith(const std::string& from, const std::string& to) {
-  return MoveFileExW(ToWide(from).c_str(), ToWide(to).c_str(),
+  return MoveFileExW(WideFromUtf8(from).c_str(), WideFromUtf8(to).c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }
 
-void RemoveFile(const std::string& path) { _wremove(ToWide(path).c_str()); }
+void RemoveFile(const std::string& path) { _wremove(WideFromUtf8(path).c_str()); }
 
 #else
 
@@ -66,6 +92,19 @@ bool ReplaceWith(const std::string& from, const std::string& to) {
 void RemoveFile(const std::string& path) { std::remove(path.c_str()); }
 
 #endif
+
+bool ReplacePatiently(const std::string& from, const std::string& to) {
+  const auto deadline = std::chrono::steady_clock::now() + ReplacePatience;
+  for (;;) {
+    if (failingReplaces > 0) {
+      --failingReplaces;
+    } else if (ReplaceWith(from, to)) {
+      return true;
+    }
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    std::this_thread::sleep_for(ReplaceRetryPause);
+  }
+}
 
 // A new file beside path under a name no one else uses, so that two running
 // instances never write into the same temporary file.
@@ -164,12 +203,18 @@ bool TextFile::WriteLines(std::vector<std::string> lines) {
   // The old file goes only when the new one is complete on the disk.
   if (!error && (std::fflush(file) != 0 || !SyncToDisk(file))) error = true;
   if (std::fclose(file) != 0) error = true;
-  if (!error && !ReplaceWith(temporary, path)) {
+  if (!error && !ReplacePatiently(temporary, path)) {
     error = true;
     notOpened = true;  // the file itself could not be written
   }
   if (error) RemoveFile(temporary);
   return !error;
+}
+
+int FailReplaceForTests(int attempts) {
+  const int previous = failingReplaces;
+  failingReplaces = attempts;
+  return previous;
 }
 
 int FailLineWriteForTests(int lineNumber) {

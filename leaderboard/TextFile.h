@@ -1,6 +1,6 @@
 #pragma once
 // One text file read or written as a list of lines. Lines are narrow
-// (ISO 8859-1) text without their line breaks.
+// (ISO 8859-1) text without their line breaks; the path is UTF-8.
 #include <string>
 #include <vector>
 
@@ -23,8 +23,9 @@ class TextFile {
 
   // Replaces the file with these lines, each followed by CR LF. The new text
   // goes to a fresh file beside the old one, which is swapped in only once
-  // every line was written and flushed: on any failure the old file stays as
-  // it was and the result is false.
+  // every line was written and flushed; a swap that fails (another program
+  // holds the old file open) is tried again for about a second. On any
+  // failure the old file stays as it was and the result is false.
   bool WriteLines(std::vector<std::string> lines);
 };
 
@@ -32,5 +33,10 @@ class TextFile {
 // writing the n-th line (1 for the first) of every WriteLines fails. 0 turns it
 // off. Returns the previous setting.
 int FailLineWriteForTests(int lineNumber);
+
+// Tests make the swap of the new file for the old one fail, as a program
+// holding the old file open would: the next `attempts` tries fail (0 turns it
+// off). Returns the previous setting.
+int FailReplaceForTests(int attempts);
 
 }  // namespace Tarvex

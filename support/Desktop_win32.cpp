@@ -8,6 +8,7 @@ namespace Tarvex {
 namespace {
 AskYesNoFunction askReplacement = nullptr;
 PlayWaveFunction playReplacement = nullptr;
+BeepFunction beepReplacement = nullptr;
 }  // namespace
 
 bool AskYesNo(const std::string& caption, const std::string& question) {
@@ -25,6 +26,11 @@ void PlayWaveResource(int resourceId) {
   PlaySoundW(MAKEINTRESOURCEW(resourceId), GetModuleHandleW(nullptr), SND_RESOURCE | SND_ASYNC | SND_NODEFAULT);
 }
 
+void DefaultBeep() {
+  if (beepReplacement) return beepReplacement();
+  MessageBeep(MB_OK);  // the sound the user chose as "Default Beep"
+}
+
 AskYesNoFunction ReplaceAskYesNo(AskYesNoFunction replacement) {
   AskYesNoFunction previous = askReplacement;
   askReplacement = replacement;
@@ -34,6 +40,12 @@ AskYesNoFunction ReplaceAskYesNo(AskYesNoFunction replacement) {
 PlayWaveFunction ReplacePlayWave(PlayWaveFunction replacement) {
   PlayWaveFunction previous = playReplacement;
   playReplacement = replacement;
+  return previous;
+}
+
+BeepFunction ReplaceDefaultBeep(BeepFunction replacement) {
+  BeepFunction previous = beepReplacement;
+  beepReplacement = replacement;
   return previous;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 // The user's data folder, folder creation and the shell's "open" action.
-// Paths are narrow (ISO 8859-1) text.
+// Paths are UTF-8 text (Utf8.h); shell targets are narrow (ISO 8859-1) text.
 #include <string>
 
 namespace Tarvex {

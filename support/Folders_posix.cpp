@@ -27,7 +27,8 @@ bool PathExists(const std::string& path) { return access(path.c_str(), F_OK) == 
 
 bool EnsureDirectory(std::string path) {
   if (PathExists(path)) return true;
-  return mkdir(path.c_str(), 0777) == 0;
+  // Another copy of the program may make it between the check and here.
+  return mkdir(path.c_str(), 0777) == 0 || PathExists(path);
 }
 
 bool PlatformOpenInShell(const std::string& target) {

@@ -16,10 +16,21 @@ std::wstring ToWide(std::string text) {
 }
 
 std::string ToNarrow(std::wstring wideText) {
+  // A code unit past U+00FF has no byte of its own. Keeping only its low
+  // byte would turn letters into others, or into control characters that
+  // break a leaderboard line (U+010A into a line feed); the system's own
+  // conversion writes its default character instead, and so does this one.
   std::string narrow;
   narrow.reserve(wideText.size());
-  for (wchar_t unit : wideText) narrow.push_back(static_cast<char>(static_cast<unsigned>(unit) & 0xFFu));
+  for (wchar_t unit : wideText) {
+    const auto code = static_cast<unsigned long>(unit);
+    narrow.push_back(code <= 0xFFu ? static_cast<char>(code) : UnmappedCharacter);
+  }
   return narrow;
+}
+
+bool IsPrintableLatin1(unsigned character) {
+  return (character >= 0x20 && character <= 0x7E) || (character >= 0xA0 && character <= 0xFF);
 }
 
 std::string ReplaceAll(std::string text, std::string pattern, std::string replacement) {

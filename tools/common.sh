@@ -4,7 +4,8 @@
 ZORVIK_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 ZORVIK_PACKAGES=(cmake make g++ python3 g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 xvfb xauth xdotool imagemagick x11-utils googletest fonts-liberation
-  fonts-wine clang libclang-rt-14-dev libfreetype-dev pkg-config zip unzip)
+  fonts-wine clang libclang-rt-14-dev libfreetype-dev pkg-config zip unzip
+  nsis lintian desktop-file-utils man-db)
 
 zorvik_log() { printf '\033[1m== %s\033[0m\n' "$*" >&2; }
 

@@ -1,14 +1,12 @@
 #include "widgets/CommonControls.h"
 
-#include <windows.h>
 #include <commctrl.h>
 
 namespace Tarvex {
 
-bool InitCommonControlsOnce() {
+bool InitCommonControlsOnDemand(DWORD classes) {
   using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-  static InitFunction initialise = [] {
-    // Kept loaded for the rest of the process, as a linked library would be.
+  static const InitFunction initialise = [] {
     HMODULE library = LoadLibraryW(L"comctl32.dll");
     return library != nullptr
                ? reinterpret_cast<InitFunction>(reinterpret_cast<void*>(GetProcAddress(library, "InitCommonControlsEx")))
@@ -17,7 +15,7 @@ bool InitCommonControlsOnce() {
   if (initialise == nullptr) return false;
   INITCOMMONCONTROLSEX controls = {};
   controls.dwSize = sizeof controls;
-  controls.dwICC = 0xFF;
+  controls.dwICC = classes;
   return initialise(&controls) != FALSE;
 }
 

@@ -155,6 +155,20 @@ void Form::CenterOnScreen() {
   Redraw();
 }
 
+void Form::CenterOver(Form* other) {
+  if (!created || other == nullptr || other->window == nullptr) return;
+  RECT over = {};
+  RECT own = {};
+  GetWindowRect(other->window, &over);
+  GetWindowRect(window, &own);
+  const int ownWidth = own.right - own.left;
+  const int ownHeight = own.bottom - own.top;
+  const int left = over.left + ((over.right - over.left) - ownWidth) / 2;
+  const int top = over.top + ((over.bottom - over.top) - ownHeight) / 2;
+  SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  GetPosition();
+}
+
 void Form::SetIcon(int newIconId) {
   iconId = newIconId;
   if (!created) return;

@@ -27,6 +27,8 @@ class Form : public GUIElement {
 
   void SetClientSize(int clientWidth, int clientHeight);
   void CenterOnScreen();
+  // Centres the outer rectangle on another form's, keeping the size.
+  void CenterOver(Form* other);
   void SetIcon(int newIconId);
   void RegisterHotKeys();
   void UnregisterHotKeys();

@@ -7,6 +7,7 @@
 #include "widgets/FormEvents.h"
 #include "widgets/Image.h"
 #include "widgets/Label.h"
+#include "widgets/Link.h"
 #include "widgets/PanelChildren.h"
 #include "widgets/TextBox.h"
 
@@ -18,7 +19,6 @@ constexpr int ClientWidth = 600;
 constexpr int ClientHeight = 300;
 constexpr unsigned EnterCharacter = 13;
 constexpr unsigned EscapeCharacter = 27;
-constexpr COLORREF LinkColor = RGB(0, 0, 255);
 
 // The contact mailbox lives at the web host's domain.
 const char* const WebPrefix = "http://www.";
@@ -57,18 +57,7 @@ bool Is(const GUIElement* element, const GUIElement* known) {
 }
 
 CellControl* MakeLink(FormAbout& form, const std::string& text, int left) {
-  auto* link = new CellControl(&form);
-  link->SetText(text);
-  link->SetSize(150, 22);
-  link->SetPosition(left, 55);
-  link->textColor = LinkColor;
-  link->textAlignment = AlignLeft;
-  link->SetHandCursor(true);
-  link->font = &form.linkFont;
-  link->leftButtonDownCallback = LinkPressed;
-  link->charCallback = CharRouter;
-  link->Create();
-  return link;
+  return CreateLink(&form, text, &form.linkFont, left, 55, 150, 22, LinkPressed, CharRouter);
 }
 
 }  // namespace

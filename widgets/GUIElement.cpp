@@ -265,7 +265,7 @@ std::string GUIElement::GetNarrowText() { return ToNarrow(GetText()); }
 
 void GUIElement::CreateTooltip(HWND ownerWindow) {
   if (tooltip.empty() || ownerWindow == nullptr) return;
-  InitCommonControlsOnce();
+  InitCommonControlsOnDemand(0xFF);
   tooltipWindow = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                                   0, 0, 0, 0, ownerWindow, nullptr, nullptr, nullptr);
   if (tooltipWindow == nullptr) return;

@@ -4,6 +4,7 @@
 #include "widgets/Dispatch.h"
 #include "widgets/Form.h"
 #include "widgets/PanelChildren.h"
+#include "widgets/TextBox.h"
 #include "widgets/Timer.h"
 
 namespace Tarvex {
@@ -167,6 +168,14 @@ bool Handle(GUIElement* element, HWND window, UINT message, WPARAM wParam, LPARA
       *result = 1;
       return true;
     }
+    case WM_PASTE:
+      // The edit control sends itself WM_PASTE for Ctrl+V and Shift+Insert.
+      if (TextBox* box = dynamic_cast<TextBox*>(element)) {
+        if (!box->PasteFiltered()) return false;
+        *result = 0;
+        return true;
+      }
+      return false;
     case WM_COMMAND:
       return DispatchCommand(element, wParam, lParam, result);
     case WM_SYSCOMMAND:

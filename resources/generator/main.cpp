@@ -1,5 +1,6 @@
 // zorvik_resgen: writes every picture, the icon and the sounds of zorvik.exe
-// into the folder named on the command line, ready for the resource compiler.
+// into the folder named on the command line, ready for the resource compiler,
+// and the icon's images as PNG files for the Linux package.
 //
 //   zorvik_resgen [--font FILE.ttf] OUTPUT_FOLDER
 #include <cstdio>
@@ -11,6 +12,7 @@
 #include "Font.h"
 #include "Icon.h"
 #include "Pictures.h"
+#include "PngFile.h"
 #include "Sounds.h"
 #include "TileStrip.h"
 #include "WavFile.h"
@@ -47,15 +49,19 @@ int main(int argc, char** argv) {
     return 1;
   }
 
-  const std::vector<std::pair<std::string, std::vector<uint8_t>>> files = {
+  const std::vector<IconImage> icon = DrawIconImages(font);
+  std::vector<std::pair<std::string, std::vector<uint8_t>>> files = {
       {"tiles.bmp", EncodeBmp24(DrawTileStrip(font))},
       {"logo.bmp", EncodeBmp24(DrawLogo(font))},
       {"mission.bmp", EncodeBmp24(DrawMission(font))},
       {"aboutlogo.bmp", EncodeBmp24(DrawAboutLogo(font))},
-      {"zorvik.ico", EncodeIcon(DrawIconImages(font), BombIconPalette())},
+      {"zorvik.ico", EncodeIcon(icon, BombIconPalette())},
       {"safe.wav", EncodeWav(SynthesiseSafe())},
       {"mine.wav", EncodeWav(SynthesiseMine())},
   };
+  // The same images once more for the Linux desktop's icon theme.
+  for (const IconImage& image : icon)
+    files.push_back({"zorvik-" + std::to_string(image.size) + ".png", EncodePng(image, BombIconPalette())});
   for (const auto& [name, bytes] : files) {
     const std::string path = folder + "/" + name;
     if (!WriteBytes(path, bytes)) {

@@ -1,9 +1,11 @@
 """Drives Windows programs under Wine from outside, as a person would.
 
-Everything here goes through the X display: clicks and screen reads go
-straight to the X server (xdisplay.py), xdotool types keys and finds windows
-by title, and files are read from the Wine prefix. Every wait is bounded, and
-stop() leaves no process behind.
+Everything here goes through the X display: clicks, screen reads and the list
+of windows go straight to the X server (xdisplay.py), xdotool types keys, and
+files are read from the Wine prefix. Every step waits, bounded, for the
+condition it needs (a window shown, a dialog's buttons painted, a window gone
+in several reads); a wait that runs out leaves a screenshot and the window
+list under the results folder. stop() leaves no process behind.
 """
 import os
 import pathlib
@@ -28,15 +30,54 @@ def run(*args, timeout=20, check=True):
     return result.stdout
 
 
-def wait_until(predicate, timeout, interval=0.1, what="condition"):
+def poll_until(predicate, timeout, interval=0.1):
+    """Calls predicate until it gives a true value and returns that value, or
+    None once the time is up (for a wait whose end is no failure)."""
     deadline = time.monotonic() + timeout
     while True:
         value = predicate()
         if value:
             return value
         if time.monotonic() > deadline:
-            raise E2EError(f"timed out after {timeout}s waiting for {what}")
+            return None
         time.sleep(interval)
+
+
+def wait_until(predicate, timeout, interval=0.1, what="condition"):
+    """Calls predicate until it gives a true value and returns that value. A
+    wait that runs out fails, naming what was awaited, and leaves a
+    screenshot and the list of windows under the results folder."""
+    value = poll_until(predicate, timeout, interval)
+    if value:
+        return value
+    evidence = save_evidence(what)
+    raise E2EError(f"timed out after {timeout}s waiting for {what} (see {evidence}.png and .txt)")
+
+
+_evidence_count = 0
+
+
+def save_evidence(what):
+    """Saves the screen and the window list as <results>/e2e-evidence/NN-what
+    (.png and .txt); returns that path without its suffix."""
+    global _evidence_count
+    _evidence_count += 1
+    folder = pathlib.Path(os.environ.get("ZORVIK_RESULTS", ROOT / "build/results")) / "e2e-evidence"
+    folder.mkdir(parents=True, exist_ok=True)
+    base = folder / f"{_evidence_count:02d}-{re.sub(r'[^A-Za-z0-9]+', '-', what).strip('-')[:60]}"
+    display = shared_display()
+    lines = [f"waiting for: {what}", f"focus: {display.focus():#x}", "windows, bottom to top:"]
+    try:
+        lines += [f"  {xid:#x} {title!r} at {geometry}" for xid, title, geometry in display.top_windows()]
+    except Exception as error:  # the listing is evidence only; never hide the timeout behind it
+        lines.append(f"  cannot list: {error}")
+    base.with_suffix(".txt").write_text("\n".join(lines) + "\n")
+    try:
+        Screenshot(save_as=base.with_suffix(".png"))
+    except Exception as error:
+        with base.with_suffix(".txt").open("a") as log:
+            log.write(f"no screenshot: {error}\n")
+    return base
 
 
 class Screenshot:
@@ -72,10 +113,19 @@ class Window:
         self.xid = xid
 
     def geometry(self):
-        info = run("xwininfo", "-id", str(self.xid))
-        value = lambda key: int(re.search(key + r":\s+(-?\d+)", info).group(1))
-        return (value("Absolute upper-left X"), value("Absolute upper-left Y"),
-                value("Width"), value("Height"))
+        geometry = shared_display().geometry(self.xid)
+        if geometry is None:
+            raise E2EError(f"the window {self.xid:#x} is no longer shown")
+        return geometry
+
+    def settled_geometry(self, timeout=10):
+        """The geometry once two reads a little apart agree: a window may be
+        shown first and moved or sized just after."""
+        def settled():
+            first = self.geometry()
+            time.sleep(0.1)
+            return first == self.geometry() and first
+        return wait_until(settled, timeout, 0, f"the window {self.xid:#x} to stop moving")
 
     def client_origin(self, client_width, client_height):
         """Screen position of the client area's top-left corner, given the
@@ -85,22 +135,72 @@ class Window:
         return left + border, top + height - client_height - border
 
     def exists(self):
-        return subprocess.run(["xwininfo", "-id", str(self.xid)], capture_output=True,
-                              timeout=10).returncode == 0
+        return shared_display().geometry(self.xid) is not None
+
+    def has_focus(self):
+        display = shared_display()
+        return display.top_level_of(display.focus()) == self.xid
+
+    def activate(self, timeout=10):
+        """Clicks the window's caption until the keyboard focus is in it. A
+        window that a task-modal message box disabled is enabled again only
+        after the box has gone from the screen, and a click on it before
+        then is dropped, as Windows drops it; a click on the caption does
+        nothing else, so it is sent again until the window takes it."""
+        def active():
+            left, top, width, _ = self.geometry()
+            click_screen(left + min(60, width // 3), top + 10)
+            return poll_until(self.has_focus, 1, 0.05)
+        wait_until(active, timeout, 0, f"the window {self.xid:#x} to take the focus")
+        return self
+
+    def wait_focus(self, timeout=10):
+        """Waits until the X keyboard focus is in this window, as after a
+        click that activates it. (A window that takes the focus while it is
+        made, before it is shown, such as a dialog, gets the Windows focus
+        but not the X one; Wine hands it the typed keys all the same.)"""
+        wait_until(self.has_focus, timeout, 0.05, f"the keyboard focus in the window {self.xid:#x}")
+        return self
+
+
+def windows_named(title_regex):
+    """The shown top-level windows whose title matches, bottom to top."""
+    pattern = re.compile(title_regex)
+    return [Window(xid) for xid, title, _ in shared_display().top_windows() if pattern.search(title)]
+
+
+def popup_at(x, y, besides):
+    """A shown top-level window other than those listed in `besides` (window
+    ids) that holds the screen point: a menu or list that has dropped down."""
+    for xid, _, (left, top, width, height) in reversed(shared_display().top_windows()):
+        if xid not in besides and left <= x < left + width and top <= y < top + height:
+            return Window(xid)
+    return None
+
+
+def window_shown(title_regex):
+    """Whether a window with a matching title is shown now. The listing is
+    read with the X server directly and is never cut short by a window that
+    disappears while it is read."""
+    return bool(windows_named(title_regex))
 
 
 def find_window(title_regex, timeout=30):
     def search():
-        out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title_regex],
-                             capture_output=True, text=True, timeout=10).stdout.split()
-        return Window(int(out[-1])) if out else None
-    return wait_until(search, timeout, 0.2, f"a window named {title_regex!r}")
+        found = windows_named(title_regex)
+        return found[-1] if found else None
+    return wait_until(search, timeout, 0.05, f"a window named {title_regex!r}")
 
 
-def window_gone(title_regex):
-    out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", title_regex],
-                         capture_output=True, text=True, timeout=10).stdout.split()
-    return not out
+def window_gone(title_regex, reads=4, spacing=0.1):
+    """Whether no window with a matching title is shown, in several reads over
+    a short time: a window that is being replaced or shown again is not gone."""
+    for read in range(reads):
+        if read:
+            time.sleep(spacing)
+        if window_shown(title_regex):
+            return False
+    return True
 
 
 def click_screen(x, y, button=1):
@@ -115,12 +215,12 @@ def press_key(name):
     run("xdotool", "key", name)
 
 
-def find_buttons(window, shot=None):
+def buttons_in(window, shot):
     """The push buttons along the bottom of a dialog (a message box), left to
-    right, as screen points at their centres. A button is found by its dark
-    bottom edge: a short dark horizontal run inside the lower part of the box."""
+    right, as screen points at their centres; empty while none is painted. A
+    button is found by its dark bottom edge: a short dark horizontal run
+    inside the lower part of the box."""
     left, top, width, height = window.geometry()
-    shot = shot or Screenshot()
     dark = lambda p: max(p) < 170  # edge shadows are mid grey on a light face
     for y in range(top + height - 4, top + height - 60, -1):
         runs, start = [], None
@@ -133,7 +233,21 @@ def find_buttons(window, shot=None):
         buttons = [(a + b) // 2 for a, b in runs if 30 <= b - a <= 0.45 * width]
         if len(buttons) >= 2:
             return [(x, y - 10) for x in buttons]
-    raise E2EError("no buttons found in the dialog")
+    return []
+
+
+def find_buttons(window, timeout=10):
+    """The buttons of a dialog once they are painted: found in two reads in a
+    row at the same places, so a box still painting is not read half done."""
+    previous = []
+
+    def painted():
+        nonlocal previous
+        found = buttons_in(window, Screenshot())
+        steady = found if found and found == previous else None
+        previous = found
+        return steady
+    return wait_until(painted, timeout, 0.05, "the dialog's buttons to be painted")
 
 
 class WineProgram:

@@ -1,6 +1,12 @@
 #!/usr/bin/env python3
 """Runs the end-to-end tests (tests/e2e/test_*.py) with a per-test time limit
-and writes RESULTS/e2e.json for the closing line of ./test."""
+and writes RESULTS/e2e.json for the closing line of ./test.
+
+    runner.py RESULTS [PATTERN [FOLDER]]
+
+Another suite driven the same way passes its own FOLDER: its tests are found
+there, may import this folder's harness, and its report is RESULTS/<folder
+name>.json."""
 import json
 import pathlib
 import signal
@@ -32,8 +38,11 @@ class TimeLimitedResult(unittest.TextTestResult):
 def main():
     results = pathlib.Path(sys.argv[1])
     pattern = sys.argv[2] if len(sys.argv) > 2 else "test_*.py"
+    folder = pathlib.Path(sys.argv[3]).resolve() if len(sys.argv) > 3 else HERE
+    suite_name = folder.name
     sys.path.insert(0, str(HERE))
-    suite = unittest.defaultTestLoader.discover(str(HERE), pattern=pattern, top_level_dir=str(HERE))
+    sys.path.insert(0, str(folder))
+    suite = unittest.defaultTestLoader.discover(str(folder), pattern=pattern, top_level_dir=str(folder))
     runner = unittest.TextTestRunner(verbosity=2, resultclass=TimeLimitedResult)
     outcome = runner.run(suite)
     for seconds, name in sorted(TimeLimitedResult.durations, reverse=True)[:5]:
@@ -41,7 +50,7 @@ def main():
     failed = len(outcome.failures) + len(outcome.errors)
     passed = outcome.testsRun - failed - len(outcome.skipped)
     results.mkdir(parents=True, exist_ok=True)
-    (results / "e2e.json").write_text(json.dumps({"suite": "e2e", "passed": passed, "failed": failed}))
+    (results / f"{suite_name}.json").write_text(json.dumps({"suite": suite_name, "passed": passed, "failed": failed}))
     return 0 if failed == 0 and outcome.testsRun > 0 else 1
 
 

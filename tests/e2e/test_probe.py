@@ -31,13 +31,14 @@ class ProbeWindow(unittest.TestCase):
 
     def test_message_box_answered_by_clicking_ends_the_program(self):
         click_screen(self.origin[0] + 10, self.origin[1] + 10)  # give the probe the focus
+        self.window.wait_focus()
         press_key("Escape")
         box = find_window("^Sonda$")
         no = find_buttons(box)[1]
         click_screen(*no)
         wait_until(lambda: window_gone("^Sonda$"), 10, what="the box to close on No")
         self.assertTrue(self.program.running())
-        click_screen(self.origin[0] + 10, self.origin[1] + 10)
+        self.window.activate()
         press_key("Escape")
         box = find_window("^Sonda$")
         click_screen(*find_buttons(box)[0])

@@ -38,6 +38,52 @@ _x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
 _xtst.XTestFakeMotionEvent.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int, ctypes.c_int,
                                        ctypes.c_ulong]
 _xtst.XTestFakeButtonEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
+
+class _XWindowAttributes(ctypes.Structure):
+    _fields_ = [("x", ctypes.c_int), ("y", ctypes.c_int), ("width", ctypes.c_int), ("height", ctypes.c_int),
+                ("border_width", ctypes.c_int), ("depth", ctypes.c_int), ("visual", ctypes.c_void_p),
+                ("root", ctypes.c_ulong), ("c_class", ctypes.c_int), ("bit_gravity", ctypes.c_int),
+                ("win_gravity", ctypes.c_int), ("backing_store", ctypes.c_int),
+                ("backing_planes", ctypes.c_ulong), ("backing_pixel", ctypes.c_ulong),
+                ("save_under", ctypes.c_int), ("colormap", ctypes.c_ulong), ("map_installed", ctypes.c_int),
+                ("map_state", ctypes.c_int), ("all_event_masks", ctypes.c_long),
+                ("your_event_mask", ctypes.c_long), ("do_not_propagate_mask", ctypes.c_long),
+                ("override_redirect", ctypes.c_int), ("screen", ctypes.c_void_p)]
+
+
+_x11.XQueryTree.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(ctypes.c_ulong),
+                            ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.POINTER(ctypes.c_ulong)),
+                            ctypes.POINTER(ctypes.c_uint)]
+_x11.XGetWindowAttributes.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(_XWindowAttributes)]
+_x11.XTranslateCoordinates.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong, ctypes.c_int,
+                                       ctypes.c_int, ctypes.POINTER(ctypes.c_int), ctypes.POINTER(ctypes.c_int),
+                                       ctypes.POINTER(ctypes.c_ulong)]
+_x11.XInternAtom.restype = ctypes.c_ulong
+_x11.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+_x11.XGetWindowProperty.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong, ctypes.c_long,
+                                    ctypes.c_long, ctypes.c_int, ctypes.c_ulong,
+                                    ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.c_int),
+                                    ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.c_ulong),
+                                    ctypes.POINTER(ctypes.c_void_p)]
+_x11.XGetInputFocus.argtypes = [ctypes.c_void_p, ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.c_int)]
+_ERROR_HANDLER = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)
+_x11.XSetErrorHandler.restype = ctypes.c_void_p
+_x11.XSetErrorHandler.argtypes = [_ERROR_HANDLER]
+
+
+@_ERROR_HANDLER
+def _ignore_error(display, event):
+    # A window listed by XQueryTree may be destroyed before its name or
+    # attributes are read; the call then fails with BadWindow. Xlib's default
+    # handler would end this process (xdotool's search, which has no handler
+    # of its own in Debian 12, exits reporting no window at all). Here the
+    # failed call returns its failure status and the window is skipped.
+    return 0
+
+
+_x11.XSetErrorHandler(_ignore_error)
+_IS_VIEWABLE = 2
+_ANY_PROPERTY_TYPE = 0
 _ALL_PLANES = 0xFFFFFFFF
 _Z_PIXMAP = 2
 _LSB_FIRST = 0
@@ -98,6 +144,86 @@ class XDisplay:
         _xtst.XTestFakeButtonEvent(self.handle, button, 1, 0)
         _xtst.XTestFakeButtonEvent(self.handle, button, 0, 0)
         _x11.XSync(self.handle, 0)
+
+    def top_windows(self):
+        """Every top-level window shown on the screen now, bottom to top, as
+        (window id, title, (left, top, width, height)). Without a window
+        manager every top-level window is a child of the root window."""
+        root, parent = ctypes.c_ulong(), ctypes.c_ulong()
+        children, count = ctypes.POINTER(ctypes.c_ulong)(), ctypes.c_uint()
+        if not _x11.XQueryTree(self.handle, self.root, ctypes.byref(root), ctypes.byref(parent),
+                               ctypes.byref(children), ctypes.byref(count)):
+            raise RuntimeError("cannot list the windows of the display")
+        try:
+            ids = [children[i] for i in range(count.value)]
+        finally:
+            if children:
+                _x11.XFree(children)
+        shown = []
+        for xid in ids:
+            geometry = self.geometry(xid)
+            if geometry is not None:
+                shown.append((xid, self.title(xid), geometry))
+        return shown
+
+    def geometry(self, xid):
+        """(left, top, width, height) of a window on the screen, or None when
+        it is not shown (unmapped, or destroyed meanwhile)."""
+        attributes = _XWindowAttributes()
+        if not _x11.XGetWindowAttributes(self.handle, xid, ctypes.byref(attributes)):
+            return None
+        if attributes.map_state != _IS_VIEWABLE:
+            return None
+        x, y, child = ctypes.c_int(), ctypes.c_int(), ctypes.c_ulong()
+        if not _x11.XTranslateCoordinates(self.handle, xid, self.root, 0, 0, ctypes.byref(x), ctypes.byref(y),
+                                          ctypes.byref(child)):
+            return None
+        return x.value, y.value, attributes.width, attributes.height
+
+    def title(self, xid):
+        """The window's title: _NET_WM_NAME (UTF-8), else WM_NAME (Latin-1);
+        empty when it has none or is gone."""
+        for name, encoding in (("_NET_WM_NAME", "utf-8"), ("WM_NAME", "latin-1")):
+            value = self._property(xid, name)
+            if value:
+                return value.decode(encoding, "replace")
+        return ""
+
+    def _property(self, xid, name):
+        atom = _x11.XInternAtom(self.handle, name.encode(), 0)
+        kind, size, items, left = ctypes.c_ulong(), ctypes.c_int(), ctypes.c_ulong(), ctypes.c_ulong()
+        data = ctypes.c_void_p()
+        status = _x11.XGetWindowProperty(self.handle, xid, atom, 0, 4096, 0, _ANY_PROPERTY_TYPE,
+                                         ctypes.byref(kind), ctypes.byref(size), ctypes.byref(items),
+                                         ctypes.byref(left), ctypes.byref(data))
+        if status != 0 or not data:
+            return b""
+        try:
+            return ctypes.string_at(data, items.value) if size.value == 8 else b""
+        finally:
+            _x11.XFree(data)
+
+    def focus(self):
+        """The window that has the keyboard focus (0 when none)."""
+        window, revert = ctypes.c_ulong(), ctypes.c_int()
+        _x11.XGetInputFocus(self.handle, ctypes.byref(window), ctypes.byref(revert))
+        return window.value
+
+    def top_level_of(self, xid):
+        """The root's child that holds a window (the window itself for a
+        top-level one); 0 when the window is the root, none, or gone."""
+        while xid not in (0, 1, self.root):  # 1 is PointerRoot
+            root, parent = ctypes.c_ulong(), ctypes.c_ulong()
+            children, count = ctypes.POINTER(ctypes.c_ulong)(), ctypes.c_uint()
+            if not _x11.XQueryTree(self.handle, xid, ctypes.byref(root), ctypes.byref(parent),
+                                   ctypes.byref(children), ctypes.byref(count)):
+                return 0
+            if children:
+                _x11.XFree(children)
+            if parent.value == self.root:
+                return xid
+            xid = parent.value
+        return 0
 
     def close(self):
         if self.handle:

@@ -5,18 +5,27 @@ import os
 import pathlib
 import struct
 
-from harness import ROOT, Screenshot, WineProgram, click_screen, find_buttons, find_window, wait_until
+import time
+
+from harness import (ROOT, Screenshot, WineProgram, click_screen, find_buttons, find_window, poll_until, popup_at,
+                     wait_until, window_shown)
 
 CLIENT_WIDTH, CLIENT_HEIGHT = 640, 480
 COLUMNS, ROWS, TILE = 12, 15, 27
 BOARD_LEFT, BOARD_TOP = 105, 87
 PLAY_BUTTON, INFO_BUTTON, CLOSE_BUTTON = (562, 60), (562, 110), (562, 160)
+# The menu bar's "File" lies above the client area; its items, in client
+# coordinates once it is open: "Nuova partita", "Migliori punteggi...",
+# "Suoni", a separator, "Esci".
+MENU_FILE = (15, -10)
+MENU_NEW_GAME, MENU_SCORES, MENU_SOUNDS, MENU_EXIT = (25, 11), (25, 27), (25, 42), (25, 68)
 COVERED, MINE, EMPTY = 0, 17, 18
 FIELD = [i for i in range(COLUMNS * ROWS)
          if 1 <= i // COLUMNS <= ROWS - 2 and 1 <= i % COLUMNS <= COLUMNS - 2]
 SPLASH = [27, 28, 30, 31, 33, 39, 41, 43, 45, 51, 55, 57, 63, 67, 69, 87, 90, 92, 93, 99, 100,
           102, 104, 111, 113, 114, 116, 117, 123, 126, 128, 135, 138, 140, 141]
 TITLE = "^Zorvik "
+NAME_WINDOW = "^Classifica$"
 # Client rectangles where other elements stand over the board: the bordered
 # score and level displays start two pixels inside the right frame column.
 OVER_BOARD = [(427, 200, 200, 28), (427, 240, 200, 28)]
@@ -126,7 +135,59 @@ class Game:
     def wait_board(self, predicate, timeout=10, what="the board"):
         return wait_until(lambda: (b := self.board()) and predicate(b) and b, timeout, 0.05, what)
 
+    def press_until_mine(self, order, seconds=40):
+        """Presses the covered cells of `order`, round after round, until a
+        mine opens the name window; returns that window. Each press is
+        waited for (the cell shows another tile, or the name window is open),
+        so no press can land on the name window once it is open."""
+        deadline = time.monotonic() + seconds
+        while time.monotonic() < deadline:
+            for cell in order:
+                if self.cell(cell) != COVERED:
+                    continue
+                self.press_cell(cell)
+                # A press refused while a completed level gives way to the
+                # next leaves the cell covered: it is pressed again on a later round.
+                poll_until(lambda: self.cell(cell) != COVERED or window_shown(NAME_WINDOW), 3, 0.01)
+                if window_shown(NAME_WINDOW):
+                    return find_window(NAME_WINDOW, timeout=5)
+        raise AssertionError(f"no mine within {seconds}s of presses")
+
+    def pick_file_item(self, item):
+        """Opens the File menu with a click and picks one of its items, once
+        the menu has dropped down."""
+        self.click(*MENU_FILE)
+        point = self.screen_point(*item)
+        wait_until(lambda: popup_at(*point, besides=[self.window.xid]), 10, 0.05, "the File menu")
+        click_screen(*point)
+
     def answer_exit_question(self, yes):
         box = find_window("^Uscita$", timeout=15)
         no_button_last = find_buttons(box)
         click_screen(*(no_button_last[0] if yes else no_button_last[-1]))
+
+
+def settled_window(game, title, client):
+    """A secondary window once it has its client size and stands centred on
+    the main window: it is first shown where it is made, then placed."""
+    window = find_window(title, timeout=15)
+
+    def settled():
+        left, top, width, height = window.geometry()
+        mleft, mtop, mwidth, mheight = game.window.geometry()
+        return (width > client[0] and height > client[1] and window.geometry() == (left, top, width, height)
+                and abs((left + width // 2) - (mleft + mwidth // 2)) <= 1
+                and abs((top + height // 2) - (mtop + mheight // 2)) <= 1)
+    wait_until(settled, 10, 0.1, f"{title} centred on the main window")
+    return window
+
+
+def dark_bands(shot, left, top, width, height):
+    """Runs of consecutive pixel rows holding dark (text) pixels."""
+    bands, inside = [], False
+    for y in range(top, top + height):
+        dark = any(max(shot.pixel(x, y)) < 100 for x in range(left, left + width))
+        if dark and not inside:
+            bands.append(y)
+        inside = dark
+    return bands

@@ -5,6 +5,7 @@
 
 #include "support/Folders.h"
 #include "tests/host/TempFolder.h"
+#include "tests/host/leaderboard_fixture.h"
 
 using namespace Tarvex;
 
@@ -59,4 +60,21 @@ TEST(Folders, OpenInShellGoesThroughTheReplacement) {
   EXPECT_TRUE(OpenInShell("http://www.example.it"));
   EXPECT_EQ(lastTarget, "http://www.example.it");
   ReplaceShellOpen(previous);
+}
+
+TEST(Folders, FolderNamesKeepEveryLetter) {
+  // A user folder may be named in any script; the ANSI calls or a trip
+  // through ISO 8859-1 would turn these into other names or into none.
+  for (const std::string name : {"Дмитрий", "Łukasz", "José", "東京"}) {
+    SCOPED_TRACE(name);
+    TempFolder temp;
+    const std::string made = temp.Path(name);
+    EXPECT_FALSE(PathExists(made));
+    EXPECT_TRUE(EnsureDirectory(made));
+    EXPECT_TRUE(PathExists(made));
+    EXPECT_EQ(FolderEntries(temp.Root()), std::set<std::string>{name}) << "made under its own name";
+    const std::string below = WithTrailingSlash(made) + name;
+    EXPECT_TRUE(EnsureDirectory(below));
+    EXPECT_EQ(FolderEntries(made), std::set<std::string>{name});
+  }
 }

@@ -2,9 +2,13 @@
 // A leaderboard of its own for one test, and byte-exact file helpers.
 //
 // On the host the data folder is a fresh temporary folder (XDG_DATA_HOME
-// points at it) and the game is "Zorvik". On Windows the data folder is the
-// real local application-data folder of the (private) Wine prefix, so each
-// test uses a game name of its own and removes that folder afterwards.
+// points at it) whose path holds a Cyrillic and a Polish folder name, as a
+// user's profile may, and the game is "Zorvik". On Windows the data folder is
+// the real local application-data folder of the (private) Wine prefix, so
+// each test uses a game name of its own and removes that folder afterwards.
+//
+// Paths are UTF-8, as the store takes them; the helpers here open them as
+// the store does (wide on Windows).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -24,11 +28,29 @@
 
 #include "leaderboard/Leaderboard.h"
 #include "support/Folders.h"
+#include "support/Utf8.h"
 #include "tests/host/TempFolder.h"
+
+// The file system's own path for a UTF-8 path.
+inline std::filesystem::path NativePath(const std::string& path) {
+#ifdef _WIN32
+  return std::filesystem::path(Tarvex::WideFromUtf8(path));
+#else
+  return std::filesystem::path(path);
+#endif
+}
+
+inline std::FILE* OpenBytes(const std::string& path, const char* mode) {
+#ifdef _WIN32
+  return _wfopen(Tarvex::WideFromUtf8(path).c_str(), Tarvex::WideFromUtf8(mode).c_str());
+#else
+  return std::fopen(path.c_str(), mode);
+#endif
+}
 
 inline std::string ReadBytes(const std::string& path) {
   std::string content;
-  std::FILE* file = std::fopen(path.c_str(), "rb");
+  std::FILE* file = OpenBytes(path, "rb");
   if (!file) return content;
   char buffer[4096];
   std::size_t got;
@@ -38,7 +60,7 @@ inline std::string ReadBytes(const std::string& path) {
 }
 
 inline void WriteBytes(const std::string& path, const std::string& content) {
-  std::FILE* file = std::fopen(path.c_str(), "wb");
+  std::FILE* file = OpenBytes(path, "wb");
   ASSERT_NE(file, nullptr) << path;
   ASSERT_EQ(std::fwrite(content.data(), 1, content.size(), file), content.size());
   ASSERT_EQ(std::fclose(file), 0);
@@ -48,8 +70,12 @@ inline void WriteBytes(const std::string& path, const std::string& content) {
 inline std::set<std::string> FolderEntries(const std::string& folder) {
   std::set<std::string> names;
   std::error_code ignored;
-  for (const auto& entry : std::filesystem::directory_iterator(folder, ignored))
+  for (const auto& entry : std::filesystem::directory_iterator(NativePath(folder), ignored))
+#ifdef _WIN32
+    names.insert(Tarvex::Utf8FromWide(entry.path().filename().wstring()));
+#else
     names.insert(entry.path().filename().string());
+#endif
   return names;
 }
 
@@ -81,7 +107,7 @@ class LeaderboardPlace {
       hadDataHome = true;
       oldDataHome = old;
     }
-    dataFolder = temp.Path("data");
+    dataFolder = Tarvex::WithTrailingSlash(temp.Path("Дмитрий")) + "Łukasz";
     std::filesystem::create_directories(dataFolder);
     UseDataFolder(dataFolder);
 #endif
@@ -90,7 +116,7 @@ class LeaderboardPlace {
   ~LeaderboardPlace() {
 #ifdef _WIN32
     std::error_code ignored;
-    std::filesystem::remove_all(GameFolder(), ignored);
+    std::filesystem::remove_all(NativePath(GameFolder()), ignored);
 #else
     if (hadDataHome)
       setenv("XDG_DATA_HOME", oldDataHome.c_str(), 1);
@@ -114,7 +140,7 @@ class LeaderboardPlace {
 
   // Lays down a stored file by hand, folders included.
   void Store(const std::string& content) const {
-    std::filesystem::create_directories(ScoreFolder());
+    std::filesystem::create_directories(NativePath(ScoreFolder()));
     WriteBytes(FilePath(), content);
   }
   std::string Stored() const { return ReadBytes(FilePath()); }

@@ -20,10 +20,42 @@ TEST(Text, ToWideMapsEveryByteToTheSameCodePointAndStopsAtNul) {
 }
 
 TEST(Text, ToNarrowKeepsTheLowByteAndTheLength) {
-  EXPECT_EQ(ToNarrow(std::wstring(1, wchar_t(0x0141))), "\x41");
+  EXPECT_EQ(ToNarrow(std::wstring(1, wchar_t(0x0141))), "?");
   EXPECT_EQ(ToNarrow(std::wstring(1, wchar_t(0x00C8))), "\xC8");
   std::wstring withNul({L'a', L'\0', L'b'});
   EXPECT_EQ(ToNarrow(withNul), std::string("a\0b", 3));
+}
+
+TEST(Text, ToNarrowIsExactUpToU00FFAndWritesAQuestionMarkAbove) {
+  for (unsigned code = 0; code <= 0xFF; ++code)
+    EXPECT_EQ(ToNarrow(std::wstring(1, wchar_t(code))), std::string(1, char(code))) << code;
+
+  // Each of these once lost its high byte: U+010A became a line feed, U+010C
+  // a form feed, U+010D a carriage return, and the Cyrillic letters of
+  // BЖЕНЯ the bytes 0x16, 0x15, 0x1D and a slash.
+  const struct {
+    std::wstring wide;
+    std::string narrow;
+  } cases[] = {
+      {{wchar_t(0x010A), wchar_t(0x010C), wchar_t(0x010D)}, "???"},
+      {{L'B', wchar_t(0x0416), wchar_t(0x0415), wchar_t(0x041D), wchar_t(0x042F)}, "B????"},
+      {{wchar_t(0x0100), wchar_t(0x0141), wchar_t(0x4E1C), wchar_t(0xFFFF)}, "????"},
+      {{wchar_t(0xD83D), wchar_t(0xDE00)}, "??"},  // one character outside the BMP: two code units
+      {{L'N', L'I', L'C', L'O', L'L', wchar_t(0x00D2)}, "NICOL\xD2"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(ToNarrow(c.wide), c.narrow);
+}
+
+TEST(Text, PrintableLatin1) {
+  const struct {
+    unsigned character;
+    bool printable;
+  } cases[] = {
+      {0x00, false}, {0x0A, false}, {0x1F, false}, {0x20, true},   {0x41, true},   {0x7E, true},
+      {0x7F, false}, {0x80, false}, {0x85, false}, {0x9F, false},  {0xA0, true},   {0xD2, true},
+      {0xFF, true},  {0x100, false}, {0x178, false}, {0x416, false}, {0x4E1C, false}, {0xD83D, false},
+  };
+  for (const auto& c : cases) EXPECT_EQ(IsPrintableLatin1(c.character), c.printable) << std::hex << c.character;
 }
 
 TEST(Text, ReplaceAll) {
