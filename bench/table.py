@@ -80,10 +80,11 @@ def main():
         f"{f['startup_empty_visible_ms']} ms); in-process the FormMain constructor takes {f['window_build_ms']} ms "
         f"and the paints still waiting after it {f['window_pending_paint_ms']} ms; "
         f"all runs: game {f['startup_game_all_ms']}, empty {f['startup_empty_all_ms']} ms",
-        f"- cascade: {f['cascade_cell_paints']} cell paints for the press; one tile blit from the kept mask "
-        f"{f['tile_masked_ms']} ms against opaque {f['tile_opaque_ms']} ms",
-        f"- rules: the score and level texts rewritten for each of the {f['rules_cells']} opened cells take "
-        f"{f['rules_updatestatus_us']} us of the press; the neighbour lists {f['rules_neighbours_us']} us",
+        f"- cascade: {f['cascade_cell_paints']} cell paints for the press, in one paint message; one tile blit as a "
+        f"cell draws it (the strip's kept sheet) {f['tile_sheet_ms']} ms, with a mask of the whole strip made for "
+        f"the call {f['tile_masked_ms']} ms, opaque {f['tile_opaque_ms']} ms",
+        f"- rules: the score and level texts, written once per press, take {f['rules_updatestatus_us']} us; "
+        f"the neighbour lists of the {f['rules_cells']} opened cells {f['rules_neighbours_us']} us",
         f"- games: working set {f['games_start_workingset_mib']} MiB at start, "
         f"{f['games_first_workingset_mib']} after the first game, {f['games_end_workingset_mib']} after the last",
     ]
