@@ -43,7 +43,9 @@ void PaintThroughParents(const std::vector<ImageFrame*>& frames) {
     if (frame->parent->window != parentWindow) {
       if (parentDC != nullptr) ReleaseDC(parentWindow, parentDC);
       parentWindow = frame->parent->window;
-      parentDC = GetDCEx(parentWindow, nullptr, DCX_CACHE);
+      // Clipped as the parent clips itself, but not by its children.
+      const bool clipSiblings = (GetWindowLongW(parentWindow, GWL_STYLE) & WS_CLIPSIBLINGS) != 0;
+      parentDC = GetDCEx(parentWindow, nullptr, DCX_CACHE | (clipSiblings ? DCX_CLIPSIBLINGS : 0));
     }
     if (parentDC == nullptr) {
       frame->PaintNow();
@@ -62,10 +64,10 @@ void PaintThroughParents(const std::vector<ImageFrame*>& frames) {
 
 void ScheduleFramePaint(ImageFrame* frame) {
   if (frame == nullptr || frame->window == nullptr || frame->paintScheduled) return;
-  if (!IsWindowVisible(frame->window)) {
-    Invalidate(frame);
-    return;
-  }
+  // A frame that cannot show now (hidden, or on a window not shown yet) is
+  // painted whole when it shows; asking for a paint now would be a request
+  // to the window server for nothing.
+  if (!IsWindowVisible(frame->window)) return;
   frame->paintScheduled = true;
   waiting.push_back(frame);
   if (waiting.size() == 1) Invalidate(frame);

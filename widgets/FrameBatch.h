@@ -14,7 +14,7 @@ class GUIElement;
 class ImageFrame;
 
 // Adds a created frame to the batch; the first one is invalidated. A frame
-// not visible now is only invalidated: it is painted when it shows.
+// not visible now is left out: it is painted when it shows.
 void ScheduleFramePaint(ImageFrame* frame);
 // Paints every waiting frame but `alreadyPainted` (a frame whose own paint
 // message is running) and empties the batch.

@@ -78,7 +78,7 @@ void PanelChildren::Create() {
   windowClass.style = CS_DBLCLKS;
   windowClass.lpfnWndProc = &WindowProc;
   windowClass.hInstance = classInstance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hCursor = ArrowCursor();
   // The class keeps its brush for the rest of the process.
   windowClass.hbrBackground =
       backColor == NoColor ? GetSysColorBrush(COLOR_BTNFACE) : TrackGdi(CreateSolidBrush(backColor));
