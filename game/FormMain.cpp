@@ -86,6 +86,9 @@ FormMain::FormMain(HINSTANCE instance, const std::string& caption) : Tarvex::For
   SetSize(outer.right - outer.left, outer.bottom - outer.top);
   WireMainWindowEvents(this);
   SetBackColor(BoardCyan);
+  // Known before Create, so the window class carries the game's icon too:
+  // the large one Alt+Tab and the taskbar show.
+  iconId = ZORVIK_ICON;
   Create();  // CreateChildren runs inside
   SetIcon(ZORVIK_ICON);
   if (created && window) SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(formFont.Handle()), TRUE);
@@ -94,6 +97,9 @@ FormMain::FormMain(HINSTANCE instance, const std::string& caption) : Tarvex::For
   RECT client = {};
   if (created && window) GetClientRect(window, &client);
   if (client.right != ClientWidth || client.bottom != ClientHeight) SetClientSize(ClientWidth, ClientHeight);
+  // Opened at (100, 100); on a small screen (or a large scale) moved just
+  // enough that no part lies off the work area, under the taskbar.
+  FitIntoWorkArea();
   if (!mainForm) mainForm = this;
 }
 
@@ -214,13 +220,21 @@ FormMain::~FormMain() {
   if (gameTimer) gameTimer->Stop();
   delete gameTimer;
   gameTimer = nullptr;
+  // The secondary windows go first and without notice: their windows are
+  // owned by this one, and destroying it would otherwise destroy them with
+  // it and record an open name window's game while the program tears down.
+  delete aboutWindow;
+  aboutWindow = nullptr;
+  delete nameWindow;
+  nameWindow = nullptr;
+  delete scoresWindow;
+  scoresWindow = nullptr;
+  delete helpWindow;
+  helpWindow = nullptr;
   // Deleting the object ends its window without asking: the question belongs
   // to a person's close request, not to the program tearing down.
   if (created && window && IsWindow(window)) DestroyWindow(window);
   created = false;
-  delete aboutWindow;
-  delete scoresWindow;
-  delete helpWindow;
   for (Tarvex::SubMenu* item : {newGameItem, scoresItem, soundItem, fileSeparator, exitItem, guideItem, homeItem})
     delete item;
   delete fileMenu;
@@ -236,7 +250,6 @@ FormMain::~FormMain() {
   for (Tarvex::ImageFrame* cell : cells) delete cell;
   delete tileSheet;
   if (tileStrip) DeleteObject(tileStrip);
-  delete nameWindow;
   if (controlBrush) DeleteObject(controlBrush);
   if (mainForm == this) mainForm = nullptr;
 }

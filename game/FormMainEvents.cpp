@@ -142,7 +142,7 @@ void FormMain::OnClick(Tarvex::GUIElement* element) {
 
 bool FormMain::OnClosing() {
   UnregisterHotKeys();
-  if (!Tarvex::AskYesNo("Uscita", "Vuoi realmente uscire?")) {
+  if (!Tarvex::AskYesNo(window, "Uscita", "Vuoi realmente uscire?")) {
     RegisterHotKeys();
     return false;
   }

@@ -17,22 +17,9 @@ namespace {
 constexpr unsigned EnterCharacter = 13;
 constexpr int NameLength = 10;
 
-FormNamePlayer* AsNameWindow(GUIElement* element) { return dynamic_cast<FormNamePlayer*>(element); }
-
 // Shared by the window and its text box: a character typed into either goes
 // to the window's OnChar, whose answer decides whether the box sees it.
-bool CharRouter(GUIElement* element, unsigned character) {
-  if (dynamic_cast<TextBox*>(element) != nullptr) {
-    FormNamePlayer* form = AsNameWindow(element->parent);
-    return form == nullptr || form->OnChar(character);
-  }
-  if (FormNamePlayer* form = AsNameWindow(element)) return form->OnChar(character);
-  return true;
-}
-
-void OkCommand(GUIElement* button) {
-  if (FormNamePlayer* form = AsNameWindow(button->parent)) form->OnClick(button);
-}
+constexpr auto CharRouter = RouteCharToForm<FormNamePlayer>;
 
 }  // namespace
 
@@ -68,6 +55,11 @@ void FormNamePlayer::HandleDestroyed() {
   created = false;
 }
 
+void FormNamePlayer::HandleFocusGained() {
+  Form::HandleFocusGained();
+  if (nameBox != nullptr && nameBox->window != nullptr && IsWindow(nameBox->window)) nameBox->Focus();
+}
+
 void FormNamePlayer::SetPrompt(const std::string& text) {
   prompt = text;
   if (created && promptLabel != nullptr) promptLabel->SetText(text);
@@ -100,7 +92,7 @@ void FormNamePlayer::CreateChildren() {
   okButton = new Button(this, "OK");
   okButton->SetSize(80, 25);
   okButton->SetPosition(clientWidth / 2 + 5, 35);
-  okButton->commandCallback = OkCommand;
+  okButton->commandCallback = RouteCommandToForm<FormNamePlayer>;
   okButton->Create();
 }
 

@@ -26,6 +26,10 @@ class FormNamePlayer : public Form {
   // A closed window's object lives on: once its window is gone it counts as
   // not created, so setters stop reaching for the old handle.
   void HandleDestroyed() override;
+  // Activating a window puts the keyboard focus on the window itself; the
+  // name window hands it on to the name box, so after the player comes back
+  // from another program typing goes on where it stopped.
+  void HandleFocusGained() override;
 
   virtual void CreateChildren();
   virtual bool OnClosing();

@@ -17,29 +17,14 @@ constexpr int Margin = 10;
 constexpr int ButtonWidth = 80;
 constexpr int ButtonHeight = 25;
 
-FormScores* AsScoresWindow(GUIElement* element) { return dynamic_cast<FormScores*>(element); }
-
-// Given to the window and to every control in it, so Escape closes the
-// window wherever it is typed.
-bool CharRouter(GUIElement* element, unsigned character) {
-  FormScores* form = AsScoresWindow(element);
-  if (form == nullptr && element != nullptr) form = AsScoresWindow(element->parent);
-  return form == nullptr || form->OnChar(character);
-}
-
-void ButtonCommand(GUIElement* button) {
-  if (FormScores* form = AsScoresWindow(button->parent)) form->OnClick(button);
-}
-
-bool Is(const GUIElement* element, const GUIElement* known) {
-  return element != nullptr && known != nullptr && element->id == known->id;
-}
+// Escape closes the window wherever it is typed.
+constexpr auto CharRouter = RouteCharToForm<FormScores>;
 
 Button* MakeButton(FormScores& form, const std::string& caption, int x) {
   auto* button = new Button(&form, caption);
   button->SetSize(ButtonWidth, ButtonHeight);
   button->SetPosition(x, FormScores::ClientHeight - ButtonHeight - Margin);
-  button->commandCallback = ButtonCommand;
+  button->commandCallback = RouteCommandToForm<FormScores>;
   button->charCallback = CharRouter;
   button->Create();
   return button;
@@ -155,14 +140,14 @@ void FormScores::OnKeyDown(unsigned) {}
 void FormScores::OnKeyUp(unsigned) {}
 
 void FormScores::OnClick(GUIElement* element) {
-  if (Is(element, closeButton)) {
+  if (SameElement(element, closeButton)) {
     // Handled before SendMessageW returns: the owner is enabled again and
     // the window destroyed, which clears `created`.
     SendMessageW(window, WM_CLOSE, 0, 0);
-  } else if (Is(element, clearButton)) {
-    const bool yes = AskYesNo("Azzera", "Vuoi azzerare la classifica?");
-    // The question has no owner: once it is gone this window takes the keys
-    // again, so Escape still closes it.
+  } else if (SameElement(element, clearButton)) {
+    const bool yes = AskYesNo(window, "Azzera", "Vuoi azzerare la classifica?");
+    // Once the question is gone this window takes the keys again, so Escape
+    // still closes it.
     if (window != nullptr) SetActiveWindow(window);
     if (closeButton != nullptr) closeButton->Focus();
     if (!yes) return;

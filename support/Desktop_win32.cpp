@@ -11,11 +11,12 @@ PlayWaveFunction playReplacement = nullptr;
 BeepFunction beepReplacement = nullptr;
 }  // namespace
 
-bool AskYesNo(const std::string& caption, const std::string& question) {
+bool AskYesNo(HWND owner, const std::string& caption, const std::string& question) {
   if (askReplacement) return askReplacement(caption, question);
-  // Task-modal without an owner: every window of the program waits for the
-  // answer, while timer ticks go on behind the box.
-  return MessageBoxA(nullptr, question.c_str(), caption.c_str(), MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) ==
+  // Owned by the window that asks: the box disables it while open and enables
+  // it again before going away, so Windows gives the activation back to it
+  // rather than to another program. Timer ticks go on behind the box.
+  return MessageBoxA(owner, question.c_str(), caption.c_str(), MB_YESNO | MB_ICONQUESTION | MB_TASKMODAL) ==
          IDYES;
 }
 

@@ -41,6 +41,27 @@ void DetachCallbacks(GUIElement& element) {
   element.mouseLeaveCallback = nullptr;
 }
 
+// The work area (the monitor less the taskbar and docked bars) of the monitor
+// that holds the window, or of the primary monitor for no window.
+RECT WorkAreaNear(HWND window) {
+  HMONITOR monitor = window != nullptr ? MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST)
+                                       : MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+  MONITORINFO info = {};
+  info.cbSize = sizeof info;
+  if (monitor != nullptr && GetMonitorInfoW(monitor, &info)) return info.rcWork;
+  RECT workArea = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &workArea, 0);
+  return workArea;
+}
+
+// The start of a span of `length` moved just enough to lie inside
+// [low, high); a span longer than that starts at `low`.
+LONG MovedInside(LONG start, LONG length, LONG low, LONG high) {
+  if (start + length > high) start = high - length;
+  if (start < low) start = low;
+  return start;
+}
+
 }  // namespace
 
 Form::Form(HINSTANCE instance) : GUIElement(instance) { typeName = "form"; }
@@ -52,8 +73,10 @@ Form::Form(HINSTANCE instance, bool dialogStyle) : GUIElement(instance), dialogS
 Form::~Form() {
   // The icon came from LoadIconW and is shared: it is not ours to destroy.
   for (GUIElement* element : elementRegistry) {
-    Form* owner = dynamic_cast<Form*>(element);
-    if (owner != nullptr && owner->modalChild == this) owner->modalChild = nullptr;
+    Form* other = dynamic_cast<Form*>(element);
+    if (other == nullptr) continue;
+    if (other->modalChild == this) other->modalChild = nullptr;
+    if (other->windowOwner == this) other->windowOwner = nullptr;
   }
   if (created && window != nullptr) {
     DetachCallbacks(*this);
@@ -112,10 +135,16 @@ void Form::Create() {
   windowClass.lpszClassName = className.c_str();
   RegisterClassW(&windowClass);
 
+  // A secondary form's window is owned by its owner's: it stays above it,
+  // leaves the taskbar to it, and hands the activation back when it closes.
+  HWND ownerWindow = nullptr;
+  if (windowOwner != nullptr && windowOwner->window != nullptr && IsWindow(windowOwner->window))
+    ownerWindow = windowOwner->window;
+
   // WM_CREATE inside this call finds the form as the newest element without
   // a window; createdCallback runs there, before the call returns.
   HWND newWindow = CreateWindowExW(WindowExStyle(), className.c_str(), title.c_str(), WindowStyle(), x, y, width,
-                                   height, nullptr, nullptr, instance, nullptr);
+                                   height, ownerWindow, nullptr, instance, nullptr);
   window = newWindow;
   if (mainWindow == nullptr) mainWindow = newWindow;
   HandleCreated(newWindow);
@@ -169,6 +198,33 @@ void Form::CenterOver(Form* other) {
   GetPosition();
 }
 
+void Form::CenterOnWorkArea(HWND nearWindow) {
+  const RECT workArea = WorkAreaNear(nearWindow);
+  if (created) {
+    RECT outer = {};
+    GetWindowRect(window, &outer);
+    width = outer.right - outer.left;
+    height = outer.bottom - outer.top;
+  }
+  x = workArea.left + ((workArea.right - workArea.left) - width) / 2;
+  y = workArea.top + ((workArea.bottom - workArea.top) - height) / 2;
+  if (!created) return;
+  SetWindowPos(window, nullptr, x, y, width, height, SWP_NOSIZE | SWP_NOZORDER);
+  Redraw();
+}
+
+void Form::FitIntoWorkArea() {
+  if (!created || window == nullptr) return;
+  RECT outer = {};
+  GetWindowRect(window, &outer);
+  const RECT workArea = WorkAreaNear(window);
+  const LONG left = MovedInside(outer.left, outer.right - outer.left, workArea.left, workArea.right);
+  const LONG top = MovedInside(outer.top, outer.bottom - outer.top, workArea.top, workArea.bottom);
+  if (left != outer.left || top != outer.top)
+    SetWindowPos(window, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  GetPosition();
+}
+
 void Form::SetIcon(int newIconId) {
   iconId = newIconId;
   if (!created) return;
@@ -185,6 +241,7 @@ void Form::RegisterHotKeys() {
 
 void Form::EnterModal(Form* owner) {
   if (owner == nullptr) return;
+  windowOwner = owner;
   owner->SetEnabled(false);
   owner->modalChild = this;
 }

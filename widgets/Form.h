@@ -29,12 +29,22 @@ class Form : public GUIElement {
   void CenterOnScreen();
   // Centres the outer rectangle on another form's, keeping the size.
   void CenterOver(Form* other);
+  // Centres the window, as CenterOnScreen does, on the work area (the screen
+  // less the taskbar) of the monitor that holds `nearWindow`, or of the
+  // primary monitor when there is none.
+  void CenterOnWorkArea(HWND nearWindow);
+  // Moves the window just enough that its outer rectangle lies inside the
+  // work area of its monitor; one larger than that area keeps its caption
+  // at the area's top-left corner. Does nothing before the window exists.
+  void FitIntoWorkArea();
   void SetIcon(int newIconId);
   void RegisterHotKeys();
   void UnregisterHotKeys();
 
   // The modal protocol of a secondary form: while it is open its owner is
   // disabled and names it as modalChild; closing it gives the owner back.
+  // The owner's window also owns this form's window (windowOwner), so it
+  // stays above the owner and the owner is activated when it closes.
   void EnterModal(Form* owner);
   void LeaveModal(Form* owner);
   // For a destructor: a window still open is closed as any close would
@@ -54,6 +64,9 @@ class Form : public GUIElement {
   DWORD WindowExStyle() const;
 
   GUIElement* modalChild = nullptr;
+  // The form whose window owns this one at the window-system level, set by
+  // EnterModal before the window is made; null for an unowned window.
+  Form* windowOwner = nullptr;
   bool topmostDialog = true;
   bool minimizeBox = true;
   bool resizable = true;

@@ -25,35 +25,12 @@ const char* const WebPrefix = "http://www.";
 const char* const MailboxPrefix = "info@";
 const char* const MailScheme = "mailto:";
 
-FormAbout* AsAboutWindow(GUIElement* element) { return dynamic_cast<FormAbout*>(element); }
-
-// The window an element belongs to, however deep it sits (the logo is
-// inside the panel).
-FormAbout* AboutWindowOf(GUIElement* element) {
-  for (; element != nullptr; element = element->parent) {
-    if (FormAbout* form = AsAboutWindow(element)) return form;
-  }
-  return nullptr;
-}
-
-// Given to the window and to every control in it, so Enter and Escape close
-// the window wherever they are typed.
-bool CharRouter(GUIElement* element, unsigned character) {
-  FormAbout* form = AboutWindowOf(element);
-  return form == nullptr || form->OnChar(character);
-}
+// Enter and Escape close the window wherever they are typed.
+constexpr auto CharRouter = RouteCharToForm<FormAbout>;
 
 // A link opens on the press of the left button, not on its release.
 void LinkPressed(GUIElement* link, HWND, int x, int y) {
-  if (FormAbout* form = AsAboutWindow(link->parent)) form->OnLinkClick(link, x, y);
-}
-
-void OkCommand(GUIElement* button) {
-  if (FormAbout* form = AsAboutWindow(button->parent)) form->OnClick(button);
-}
-
-bool Is(const GUIElement* element, const GUIElement* known) {
-  return element != nullptr && known != nullptr && element->id == known->id;
+  if (FormAbout* form = EnclosingForm<FormAbout>(link)) form->OnLinkClick(link, x, y);
 }
 
 CellControl* MakeLink(FormAbout& form, const std::string& text, int left) {
@@ -76,7 +53,8 @@ FormAbout::FormAbout(Form* ownerForm)
   topmostDialog = false;
   width = ClientWidth;
   height = ClientHeight;
-  CenterOnScreen();
+  // On the screen the game is on, clear of the taskbar.
+  CenterOnWorkArea(owner != nullptr ? owner->window : nullptr);
   SetText(std::string("Info..."));
   minimizeBox = false;
   resizable = false;
@@ -177,7 +155,7 @@ void FormAbout::CreateChildren() {
   okButton = new Button(this, "OK");
   okButton->SetSize(80, 25);
   okButton->SetPosition(textLeft + textWidth / 2 - okButton->width / 2, height - 50);
-  okButton->commandCallback = OkCommand;
+  okButton->commandCallback = RouteCommandToForm<FormAbout>;
   okButton->charCallback = CharRouter;
   okButton->Create();
   okButton->Focus();
@@ -201,16 +179,16 @@ void FormAbout::OnKeyDown(unsigned) {}
 void FormAbout::OnKeyUp(unsigned) {}
 
 void FormAbout::OnClick(GUIElement* element) {
-  if (!Is(element, okButton)) return;
+  if (!SameElement(element, okButton)) return;
   // Handled before SendMessageW returns: the owner is enabled again and the
   // window destroyed, which clears `created`.
   SendMessageW(window, WM_CLOSE, 0, 0);
 }
 
 void FormAbout::OnLinkClick(GUIElement* element, int, int) {
-  if (Is(element, webLink)) {
+  if (SameElement(element, webLink)) {
     OpenInShell(webAddress);
-  } else if (Is(element, mailLink)) {
+  } else if (SameElement(element, mailLink)) {
     OpenInShell(MailScheme + mailLink->GetNarrowText());
   }
 }

@@ -14,32 +14,11 @@ namespace {
 constexpr unsigned EnterCharacter = 13;
 constexpr unsigned EscapeCharacter = 27;
 
-FormHelp* AsHelpWindow(GUIElement* element) { return dynamic_cast<FormHelp*>(element); }
-
-FormHelp* HelpWindowOf(GUIElement* element) {
-  for (; element != nullptr; element = element->parent) {
-    if (FormHelp* form = AsHelpWindow(element)) return form;
-  }
-  return nullptr;
-}
-
-// Given to the window and to every control in it, so Escape and Enter close
-// the window wherever they are typed.
-bool CharRouter(GUIElement* element, unsigned character) {
-  FormHelp* form = HelpWindowOf(element);
-  return form == nullptr || form->OnChar(character);
-}
+// Escape and Enter close the window wherever they are typed.
+constexpr auto CharRouter = RouteCharToForm<FormHelp>;
 
 void LinkPressed(GUIElement* link, HWND, int, int) {
-  if (FormHelp* form = AsHelpWindow(link->parent)) form->OnLinkClick(link);
-}
-
-void CloseCommand(GUIElement* button) {
-  if (FormHelp* form = AsHelpWindow(button->parent)) form->OnClick(button);
-}
-
-bool Is(const GUIElement* element, const GUIElement* known) {
-  return element != nullptr && known != nullptr && element->id == known->id;
+  if (FormHelp* form = EnclosingForm<FormHelp>(link)) form->OnLinkClick(link);
 }
 
 }  // namespace
@@ -108,7 +87,7 @@ void FormHelp::CreateChildren() {
   closeButton = new Button(this, "Chiudi");
   closeButton->SetSize(80, 25);
   closeButton->SetPosition((ClientWidth - 80) / 2, ClientHeight - 38);
-  closeButton->commandCallback = CloseCommand;
+  closeButton->commandCallback = RouteCommandToForm<FormHelp>;
   closeButton->charCallback = CharRouter;
   closeButton->Create();
   closeButton->Focus();
@@ -132,14 +111,14 @@ void FormHelp::OnKeyDown(unsigned) {}
 void FormHelp::OnKeyUp(unsigned) {}
 
 void FormHelp::OnClick(GUIElement* element) {
-  if (!Is(element, closeButton)) return;
+  if (!SameElement(element, closeButton)) return;
   // Handled before SendMessageW returns: the owner is enabled again and the
   // window destroyed, which clears `created`.
   SendMessageW(window, WM_CLOSE, 0, 0);
 }
 
 void FormHelp::OnLinkClick(GUIElement* element) {
-  if (Is(element, webLink)) OpenInShell(webAddress);
+  if (SameElement(element, webLink)) OpenInShell(webAddress);
 }
 
 }  // namespace Tarvex

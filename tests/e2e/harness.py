@@ -207,6 +207,17 @@ def click_screen(x, y, button=1):
     shared_display().click(x, y, button)
 
 
+def add_keys(text):
+    """Puts every character of `text` on a key of its own before a program
+    that will be typed to is started (see XDisplay.add_keys)."""
+    shared_display().add_keys(text)
+
+
+def type_keys(text):
+    """Types text whose characters add_keys put on keys of their own."""
+    shared_display().type_keys(text)
+
+
 def type_text(text):
     run("xdotool", "type", "--delay", "40", text)
 

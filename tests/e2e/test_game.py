@@ -3,7 +3,7 @@ import unittest
 
 from harness import Screenshot, click_screen, find_window, popup_at, type_text, press_key, wait_until, window_gone
 from zorvik import (CLIENT_HEIGHT, CLIENT_WIDTH, CLOSE_BUTTON, COVERED, EMPTY, FIELD, MENU_EXIT, MINE,
-                    PLAY_BUTTON, SPLASH, Game)
+                    PLAY_BUTTON, SPLASH, GameTest)
 
 CYAN = (0, 192, 192)
 FRAME_TILES = {0: 15, 11: 16, 168: 13, 179: 14}  # the corners; edges are checked by range
@@ -20,12 +20,7 @@ def frame_tile(index):
     return 9 if column == 0 else 10
 
 
-class GameWindow(unittest.TestCase):
-    def setUp(self):
-        self.game = Game()
-        self.addCleanup(self.game.stop)
-        self.game.start()
-
+class GameWindow(GameTest):
     def play_until_mine(self):
         """Presses covered cells in field order until a mine ends the game
         (its name window opens over the board)."""

@@ -7,11 +7,11 @@ import re
 import time
 import unittest
 
-from harness import (Screenshot, click_screen, find_window, press_key, prefix_path, save_evidence,
-                     type_text, wait_until, window_gone, window_shown)
-from zorvik import CLIENT_WIDTH, COVERED, FIELD, INFO_BUTTON, MINE, NAME_WINDOW, PLAY_BUTTON, TITLE, Game
+from harness import (Screenshot, click_screen, find_window, press_key, save_evidence, type_text, wait_until,
+                     window_gone, window_shown)
+from zorvik import (CLIENT_WIDTH, COVERED, FIELD, INFO_BUTTON, MINE, NAME_WINDOW, PLAY_BUTTON, SCORE_FILE,
+                    TITLE, Game, GameTest)
 
-SCORE_FILE = prefix_path("AppData/Local/Zorvik/Score/Classifica.txt")
 LINE = re.compile(rb"(\d{8}) (.{12}) Livello (\d+)")
 
 
@@ -41,13 +41,8 @@ def uncovered_safe_cells(board):
     return sum(1 for i in FIELD if 1 <= board[i] <= 8 or board[i] == 18)
 
 
-class NameEntry(unittest.TestCase):
-    def setUp(self):
-        if SCORE_FILE.exists():
-            SCORE_FILE.unlink()
-        self.game = Game()
-        self.addCleanup(self.game.stop)
-        self.game.start()
+class NameEntry(GameTest):
+    no_scores = True
 
     def test_a_lost_game_is_recorded_under_the_typed_name_and_shown_by_the_banner(self):
         name_window = lose_a_game(self.game, 1)
@@ -112,13 +107,10 @@ class NameEntry(unittest.TestCase):
         self.game.wait_board(lambda b: all(b[i] == COVERED for i in FIELD), 10, "a new game")
 
 
-class AboutWindow(unittest.TestCase):
-    def setUp(self):
+class AboutWindow(GameTest):
+    def prepare(self):
         self.opened = pathlib.Path(os.environ["ZORVIK_OPENED_LOG"])
         self.opened.write_text("")
-        self.game = Game()
-        self.addCleanup(self.game.stop)
-        self.game.start()
 
     def test_info_shows_the_about_window_and_its_web_link_opens_the_address(self):
         self.game.click(*INFO_BUTTON)

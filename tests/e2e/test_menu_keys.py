@@ -7,12 +7,11 @@ import subprocess
 import time
 import unittest
 
-from harness import (Screenshot, click_screen, find_buttons, find_window, press_key, prefix_path,
-                     wait_until, window_gone)
+from harness import Screenshot, click_screen, find_buttons, find_window, press_key, wait_until, window_gone
 import test_leaderboard
-from zorvik import COLUMNS, COVERED, FIELD, MENU_SCORES, MENU_SOUNDS, MINE, Game, dark_bands, settled_window
+from zorvik import (COLUMNS, COVERED, FIELD, MENU_SCORES, MENU_SOUNDS, MINE, SCORE_FILE, GameTest,
+                    dark_bands, settled_window)
 
-SCORE_FILE = prefix_path("AppData/Local/Zorvik/Score/Classifica.txt")
 SETTINGS_KEY = r"HKCU\Software\Zorvik Giochi\Zorvik"
 PLAYED = pathlib.Path(os.environ.get("HOME", "/nonexistent")) / "played.raw"
 MAGENTA = (255, 0, 255)
@@ -59,13 +58,8 @@ def stored_sound_setting():
     return out.split()[-1] if "REG_DWORD" in out else None
 
 
-class KeyboardPlay(unittest.TestCase):
-    def setUp(self):
-        if SCORE_FILE.exists():
-            SCORE_FILE.unlink()
-        self.game = Game()
-        self.addCleanup(self.game.stop)
-        self.game.start()
+class KeyboardPlay(GameTest):
+    no_scores = True
 
     def test_f2_arrows_and_space_play_and_f2_gives_a_game_up(self):
         game = self.game
@@ -101,13 +95,10 @@ class KeyboardPlay(unittest.TestCase):
         self.assertFalse(SCORE_FILE.exists(), "nothing recorded")
 
 
-class SoundSwitch(unittest.TestCase):
-    def setUp(self):
+class SoundSwitch(GameTest):
+    def prepare(self):
         self.addCleanup(lambda: subprocess.run(["wine", "reg", "delete", SETTINGS_KEY, "/v", "Suoni", "/f"],
                                                capture_output=True, timeout=60))
-        self.game = Game()
-        self.addCleanup(self.game.stop)
-        self.game.start()
 
     def play_some_cells(self):
         """Two new games with F2, each with its first press, which is never a
@@ -146,15 +137,12 @@ class SoundSwitch(unittest.TestCase):
         wait_until(lambda: played_bytes() > 0, 15, 0.1, "the safe sound to reach the device")
 
 
-class LeaderboardWindow(unittest.TestCase):
+class LeaderboardWindow(GameTest):
     LINES = [b"00000042 ANNA         Livello 3", b"00000017 BRUNO        Livello 2", b"00000005 CARLA        Livello 1"]
 
-    def setUp(self):
+    def prepare(self):
         SCORE_FILE.parent.mkdir(parents=True, exist_ok=True)
         SCORE_FILE.write_bytes(b"".join(line + b"\r\n" for line in self.LINES))
-        self.game = Game()
-        self.addCleanup(self.game.stop)
-        self.game.start()
 
     def table_bands(self, window):
         ox, oy = window.client_origin(*SCORES_CLIENT)
@@ -191,13 +179,10 @@ class LeaderboardWindow(unittest.TestCase):
         stays(lambda: not test_leaderboard.banner_has_text(game), 6, "the blank banner")
 
 
-class Guide(unittest.TestCase):
-    def setUp(self):
+class Guide(GameTest):
+    def prepare(self):
         self.opened = pathlib.Path(os.environ["ZORVIK_OPENED_LOG"])
         self.opened.write_text("")
-        self.game = Game()
-        self.addCleanup(self.game.stop)
-        self.game.start()
 
     def test_f1_shows_the_rules_offline_with_the_web_page_at_the_foot(self):
         press_key("F1")

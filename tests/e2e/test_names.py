@@ -6,9 +6,9 @@ import re
 import shutil
 import unittest
 
-from harness import ROOT, press_key, type_text, wait_until, window_gone
-from test_leaderboard import SCORE_FILE, banner_has_text, lose_a_game
-from zorvik import NAME_WINDOW, Game
+from harness import ROOT, add_keys, press_key, type_keys, type_text, wait_until, window_gone
+from test_leaderboard import banner_has_text, lose_a_game
+from zorvik import NAME_WINDOW, SCORE_FILE, Game, GameTest
 
 PRINTABLE_LATIN1 = re.compile(rb"[\x20-\x7e\xa0-\xff]*")
 
@@ -19,19 +19,21 @@ def lines_of(content):
     return content[:-2].split(b"\r\n")
 
 
-class NameOutsideLatin1(unittest.TestCase):
-    def setUp(self):
-        if SCORE_FILE.exists():
-            SCORE_FILE.unlink()
-        self.game = Game()
-        self.addCleanup(self.game.stop)
-        self.game.start()
+TYPED = "Бnicoжlò東Я"
+
+
+class NameOutsideLatin1(GameTest):
+    no_scores = True
+
+    def prepare(self):
+        # Keys for the letters before the game reads the keyboard at its start.
+        add_keys(TYPED)
 
     def test_letters_the_file_cannot_hold_never_reach_it(self):
         lose_a_game(self.game, 7)
         # Cyrillic and CJK letters around an accented Latin name, typed as
         # keys of a keyboard that has them.
-        type_text("Бnicoжlò東Я")
+        type_keys(TYPED)
         press_key("Return")
         wait_until(lambda: window_gone(NAME_WINDOW), 10, what="Enter to close the name window")
         content = wait_until(lambda: SCORE_FILE.exists() and SCORE_FILE.read_bytes(), 10, what="the file")

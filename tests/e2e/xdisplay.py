@@ -37,6 +37,7 @@ _x11.XFree.argtypes = [ctypes.c_void_p]
 _x11.XCloseDisplay.argtypes = [ctypes.c_void_p]
 _xtst.XTestFakeMotionEvent.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int, ctypes.c_int,
                                        ctypes.c_ulong]
+_xtst.XTestFakeKeyEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
 _xtst.XTestFakeButtonEvent.argtypes = [ctypes.c_void_p, ctypes.c_uint, ctypes.c_int, ctypes.c_ulong]
 
 class _XWindowAttributes(ctypes.Structure):
@@ -66,6 +67,11 @@ _x11.XGetWindowProperty.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ul
                                     ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.c_ulong),
                                     ctypes.POINTER(ctypes.c_void_p)]
 _x11.XGetInputFocus.argtypes = [ctypes.c_void_p, ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.c_int)]
+_x11.XDisplayKeycodes.argtypes = [ctypes.c_void_p, ctypes.POINTER(ctypes.c_int), ctypes.POINTER(ctypes.c_int)]
+_x11.XGetKeyboardMapping.restype = ctypes.POINTER(ctypes.c_ulong)
+_x11.XGetKeyboardMapping.argtypes = [ctypes.c_void_p, ctypes.c_ubyte, ctypes.c_int, ctypes.POINTER(ctypes.c_int)]
+_x11.XChangeKeyboardMapping.argtypes = [ctypes.c_void_p, ctypes.c_int, ctypes.c_int,
+                                        ctypes.POINTER(ctypes.c_ulong), ctypes.c_int]
 _ERROR_HANDLER = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)
 _x11.XSetErrorHandler.restype = ctypes.c_void_p
 _x11.XSetErrorHandler.argtypes = [_ERROR_HANDLER]
@@ -224,6 +230,71 @@ class XDisplay:
                 return xid
             xid = parent.value
         return 0
+
+    def keyboard_map(self):
+        """{keycode: [keysyms]} of the display's keyboard now."""
+        low, high = ctypes.c_int(), ctypes.c_int()
+        _x11.XDisplayKeycodes(self.handle, ctypes.byref(low), ctypes.byref(high))
+        per_code = ctypes.c_int()
+        count = high.value - low.value + 1
+        syms = _x11.XGetKeyboardMapping(self.handle, low.value, count, ctypes.byref(per_code))
+        try:
+            return {low.value + i: [syms[i * per_code.value + j] for j in range(per_code.value)]
+                    for i in range(count)}
+        finally:
+            _x11.XFree(syms)
+
+    @staticmethod
+    def keysym_of(character):
+        """Latin-1 characters have keysyms of their own value; any other
+        character has the Unicode keysym."""
+        point = ord(character)
+        return point if 0x20 <= point <= 0xFF else 0x01000000 | point
+
+    def add_keys(self, text):
+        """Gives every character of `text` that no key of the keyboard types a
+        spare key of its own, for type_keys. (xdotool instead borrows a key
+        for such a character and gives it back right after the press, and a
+        program that reads the press after the keyboard has changed back sees
+        another letter or none.) A program started after this knows the keys
+        from its start."""
+        mapping = self.keyboard_map()
+        present = {sym for syms in mapping.values() for sym in syms[:2]}
+        # The lowest spare keys: Wine 8 turns presses of spare keys 8 to 103
+        # into characters, and drops those of keys above 200.
+        spare = [code for code, syms in sorted(mapping.items()) if not any(syms)]
+        for character in dict.fromkeys(text):
+            keysym = self.keysym_of(character)
+            if keysym in present:
+                continue
+            if not spare:
+                raise RuntimeError("no spare key left on the keyboard")
+            both_levels = (ctypes.c_ulong * 2)(keysym, keysym)
+            _x11.XChangeKeyboardMapping(self.handle, spare.pop(0), 2, both_levels, 1)
+            present.add(keysym)
+        _x11.XSync(self.handle, 0)
+
+    def type_keys(self, text, delay=0.04):
+        """Presses and releases, for each character, the key that types it
+        (with Shift where the character is on the key's second level); every
+        character must be on a key already (add_keys)."""
+        mapping = self.keyboard_map()
+        shift = next(code for code, syms in mapping.items() if syms and syms[0] == 0xFFE1)  # Shift_L
+        for character in text:
+            keysym = self.keysym_of(character)
+            found = next(((code, level) for code, syms in sorted(mapping.items()) for level in (0, 1)
+                          if len(syms) > level and syms[level] == keysym), None)
+            if found is None:
+                raise RuntimeError(f"no key types {character!r}")
+            code, level = found
+            if level:
+                _xtst.XTestFakeKeyEvent(self.handle, shift, 1, 0)
+            _xtst.XTestFakeKeyEvent(self.handle, code, 1, 0)
+            _xtst.XTestFakeKeyEvent(self.handle, code, 0, 0)
+            if level:
+                _xtst.XTestFakeKeyEvent(self.handle, shift, 0, 0)
+            _x11.XSync(self.handle, 0)
+            time.sleep(delay)
 
     def close(self):
         if self.handle:

@@ -6,8 +6,9 @@ import pathlib
 import struct
 
 import time
+import unittest
 
-from harness import (ROOT, Screenshot, WineProgram, click_screen, find_buttons, find_window, poll_until, popup_at,
+from harness import (ROOT, prefix_path, Screenshot, WineProgram, click_screen, find_buttons, find_window, poll_until, popup_at,
                      wait_until, window_shown)
 
 CLIENT_WIDTH, CLIENT_HEIGHT = 640, 480
@@ -26,6 +27,7 @@ SPLASH = [27, 28, 30, 31, 33, 39, 41, 43, 45, 51, 55, 57, 63, 67, 69, 87, 90, 92
           102, 104, 111, 113, 114, 116, 117, 123, 126, 128, 135, 138, 140, 141]
 TITLE = "^Zorvik "
 NAME_WINDOW = "^Classifica$"
+SCORE_FILE = prefix_path("AppData/Local/Zorvik/Score/Classifica.txt")
 # Client rectangles where other elements stand over the board: the bordered
 # score and level displays start two pixels inside the right frame column.
 OVER_BOARD = [(427, 200, 200, 28), (427, 240, 200, 28)]
@@ -191,3 +193,22 @@ def dark_bands(shot, left, top, width, height):
             bands.append(y)
         inside = dark
     return bands
+
+
+class GameTest(unittest.TestCase):
+    """Every test with zorvik.exe started anew in self.game; with `no_scores`
+    the leaderboard file is removed first. `prepare` runs just before the
+    start."""
+
+    no_scores = False
+
+    def setUp(self):
+        if self.no_scores and SCORE_FILE.exists():
+            SCORE_FILE.unlink()
+        self.prepare()
+        self.game = Game()
+        self.addCleanup(self.game.stop)
+        self.game.start()
+
+    def prepare(self):
+        pass

@@ -176,6 +176,26 @@ TEST(Manifest, AsksToRunAsTheInvokingUser) {
   EXPECT_NE(manifest.find("requestedExecutionLevel level=\"asInvoker\""), std::string::npos) << manifest;
 }
 
+// Read as the loader reads it: the manifest makes an activation context, and
+// the setting comes back from it. Left out, Windows would treat the program
+// as not aware too, but only a stated false is sure to keep the 640 x 480
+// layout scaled as one picture on a screen above 100 %.
+TEST(Manifest, SaysThePictureIsScaledByTheSystem) {
+  ACTCTXW request = {};
+  request.cbSize = sizeof request;
+  request.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
+  request.lpSource = modulePath.c_str();
+  request.lpResourceName = MAKEINTRESOURCEW(1);
+  HANDLE context = CreateActCtxW(&request);
+  ASSERT_NE(context, INVALID_HANDLE_VALUE) << "the manifest does not make an activation context: " << GetLastError();
+  wchar_t value[64] = {};
+  SIZE_T written = 0;
+  const BOOL found = QueryActCtxSettingsW(0, context, nullptr, L"dpiAware", value, 64, &written);
+  ReleaseActCtx(context);
+  ASSERT_TRUE(found) << "no dpiAware setting: " << GetLastError();
+  EXPECT_EQ(std::wstring(value), L"false");
+}
+
 class VersionBlock : public ::testing::Test {
  protected:
   void SetUp() override {
