@@ -1,8 +1,10 @@
 """The benchmark table from the "key value" lines the measurements printed:
 one row per figure with its baseline, their ratio, the goal and whether it
 was met, then the machine and what explains the figures. Prints the table
-and writes it to the file named by --out."""
+and writes it to the file named by --out; --json writes the figures as
+numbers (the timings medians in milliseconds) for other tools."""
 import argparse
+import json
 import pathlib
 
 
@@ -21,6 +23,7 @@ def main():
     parser.add_argument("figures", nargs="+")
     parser.add_argument("--machine", required=True)
     parser.add_argument("--out", required=True)
+    parser.add_argument("--json")
     args = parser.parse_args()
     f = read_figures(args.figures)
     num = lambda key: float(f[key])
@@ -31,10 +34,17 @@ def main():
 
     game, empty = num("startup_game_ms"), num("startup_empty_ms")
     row(f"Start-up to first complete paint, median of {f['startup_runs']}", f"{game:.0f} ms",
-        f"{empty:.0f} ms empty window", f"{game / empty:.2f}x", "<= 1.3x", game / empty <= 1.3)
-    cascade, repaint = num("cascade_ms"), num("cascade_repaint_ms")
-    row(f"Full-field cascade + repaint, Wine, median of {f['cascade_runs']}", f"{cascade:.1f} ms",
-        f"{repaint:.1f} ms same cells repainted", f"{cascade / repaint:.2f}x", "< 16 ms", cascade < 16)
+        f"{empty:.0f} ms empty window", f"{game / empty:.2f}x", "<= 1.5x", game / empty <= 1.5)
+    cascade, floor = num("cascade_ms"), num("cascade_floor_ms")
+    cells = f["cascade_cells"]
+    row(f"Full-field cascade, press to last cell painted, Wine, median of {f['cascade_runs']}", f"{cascade:.2f} ms",
+        f"{floor:.2f} ms {cells} trivial child windows repainted", f"{cascade / floor:.2f}x", "<= 1.2x",
+        cascade <= 1.2 * floor)
+    press = num("cascade_press_ms")
+    row("The same press handled, before any paint", f"{press:.3f} ms", "-", "-", "< 2 ms", press < 2)
+    repaint = num("cascade_repaint_ms")
+    row(f"The same {cells} cells invalidated one by one and repainted", f"{repaint:.2f} ms",
+        f"{floor:.2f} ms trivial child windows", f"{repaint / floor:.2f}x", "-", None)
     rules, flood = num("rules_cascade_us"), num("rules_floodfill_us")
     row(f"Full-field cascade, rules only, host, median of {f['rules_runs']}", f"{rules:.1f} us",
         f"{flood:.1f} us plain flood fill", f"{rules / flood:.1f}x", "< 50 us", rules < 50)
@@ -70,11 +80,11 @@ def main():
         f"{f['startup_empty_visible_ms']} ms); in-process the FormMain constructor takes {f['window_build_ms']} ms "
         f"and the paints still waiting after it {f['window_pending_paint_ms']} ms; "
         f"all runs: game {f['startup_game_all_ms']}, empty {f['startup_empty_all_ms']} ms",
-        f"- cascade: {f['cascade_handled_ms']} ms to handle the press before any paint, "
-        f"{f['cascade_cell_paints']} cell paints; one tile blit masked {f['tile_masked_ms']} ms "
-        f"(mask of the whole strip made per call) against opaque {f['tile_opaque_ms']} ms",
-        f"- rules: the score and level texts rewritten for each of the {f['rules_cells']} opened cells take "
-        f"{f['rules_updatestatus_us']} us of the press; the neighbour lists {f['rules_neighbours_us']} us",
+        f"- cascade: {f['cascade_cell_paints']} cell paints for the press, in one paint message; one tile blit as a "
+        f"cell draws it (the strip's kept sheet) {f['tile_sheet_ms']} ms, with a mask of the whole strip made for "
+        f"the call {f['tile_masked_ms']} ms, opaque {f['tile_opaque_ms']} ms",
+        f"- rules: the score and level texts, written once per press, take {f['rules_updatestatus_us']} us; "
+        f"the neighbour lists of the {f['rules_cells']} opened cells {f['rules_neighbours_us']} us",
         f"- games: working set {f['games_start_workingset_mib']} MiB at start, "
         f"{f['games_first_workingset_mib']} after the first game, {f['games_end_workingset_mib']} after the last",
     ]
@@ -83,6 +93,20 @@ def main():
     out = pathlib.Path(args.out)
     out.parent.mkdir(parents=True, exist_ok=True)
     out.write_text(text)
+    if args.json:
+        figures = {key: float(value) for key, value in f.items() if is_number(value)}
+        # The names other tools look for: every one a median in milliseconds.
+        figures["startup_ms"] = game
+        figures["startup_empty_ms"] = empty
+        pathlib.Path(args.json).write_text(json.dumps(figures, indent=2, sort_keys=True) + "\n")
+
+
+def is_number(text):
+    try:
+        float(text)
+        return True
+    except ValueError:
+        return False
 
 
 if __name__ == "__main__":

@@ -12,9 +12,11 @@
 #include "widgets/CellControl.h"
 #include "widgets/FormAbout.h"
 #include "widgets/FormHelp.h"
+#include "widgets/FrameBatch.h"
 #include "widgets/Image.h"
 #include "widgets/ImageFrame.h"
 #include "widgets/Menu.h"
+#include "widgets/TileSheet.h"
 #include "widgets/Timer.h"
 
 namespace MyGame {
@@ -73,19 +75,28 @@ FormMain::FormMain(HINSTANCE instance, const std::string& caption) : Tarvex::For
   boldDisplayFont.bold = true;
   soundOn = Tarvex::ReadSwitchSetting(ZORVIK_SETTINGS_KEY, SoundSettingName, true);
   font = &formFont;
-  SetSize(ClientWidth, ClientHeight);
   SetText(caption);
   minimizeBox = true;
   resizable = false;
+  // Made at the outer size of a 640 x 480 client area with the menu bar, so
+  // that it is shown and painted once, at its final size, rather than a
+  // first time 640 x 480 outside and again after growing.
+  RECT outer = {0, 0, ClientWidth, ClientHeight};
+  AdjustWindowRectEx(&outer, WindowStyle(), TRUE, WindowExStyle());
+  SetSize(outer.right - outer.left, outer.bottom - outer.top);
   WireMainWindowEvents(this);
   SetBackColor(BoardCyan);
   // Known before Create, so the window class carries the game's icon too:
   // the large one Alt+Tab and the taskbar show.
   iconId = ZORVIK_ICON;
-  Create();  // CreateChildren runs inside, while the width field still holds 640
+  Create();  // CreateChildren runs inside
   SetIcon(ZORVIK_ICON);
   if (created && window) SendMessageW(window, WM_SETFONT, reinterpret_cast<WPARAM>(formFont.Handle()), TRUE);
-  SetClientSize(ClientWidth, ClientHeight);
+  // Only a menu bar of another height than the system's figure leaves the
+  // client area to be corrected, at the price of a second paint.
+  RECT client = {};
+  if (created && window) GetClientRect(window, &client);
+  if (client.right != ClientWidth || client.bottom != ClientHeight) SetClientSize(ClientWidth, ClientHeight);
   // Opened at (100, 100); on a small screen (or a large scale) moved just
   // enough that no part lies off the work area, under the taskbar.
   FitIntoWorkArea();
@@ -100,9 +111,12 @@ void FormMain::CreateChildren() {
     width = client.right;
     height = client.bottom;
   }
-  const int W = width;
+  // The layout is that of the 640-pixel client area; while the window is
+  // being made the width field holds its outer width.
+  const int W = created && window ? width : ClientWidth;
   tileStrip = static_cast<HBITMAP>(LoadImageW(instance, MAKEINTRESOURCEW(ZORVIK_BITMAP_TILES), IMAGE_BITMAP, 0, 0,
                                               LR_CREATEDIBSECTION));
+  tileSheet = new Tarvex::TileSheet(tileStrip);
 
   logoImage = MakePicture(this, ZORVIK_BITMAP_LOGO, 28, 30, 200, 50);
   statusDisplay = MakeDisplay(this, &boldDisplayFont, "", 228, 30, 280, 45, false);
@@ -115,6 +129,7 @@ void FormMain::CreateChildren() {
     cell->masked = true;
     cell->tileRow = 0;
     cell->tabStop = false;
+    cell->sheet = tileSheet;
     if (cell->tile == TileEmpty) cell->tag = "1";
     cell->SetBackColor(0);
     cell->SetSize(TileSize, TileSize);
@@ -166,8 +181,27 @@ void FormMain::BuildMenu() {
 }
 
 void FormMain::HandlePaint() {
-  for (Tarvex::GUIElement* child : Tarvex::ChildrenOf(window)) child->Redraw();
+  // The window has no WS_CLIPCHILDREN: its background is painted over the
+  // children in its update region, and only those have anything new to show.
+  // The board's cells there are drawn again right after the background, in
+  // this same pass; the other children there are marked to paint themselves.
+  HRGN area = CreateRectRgn(0, 0, 0, 0);
+  const bool painting = area != nullptr && GetUpdateRgn(window, area, FALSE) > NULLREGION;
+  if (painting)
+    for (Tarvex::GUIElement* child : Tarvex::ChildrenOf(window)) {
+      RECT box = {};
+      if (dynamic_cast<Tarvex::ImageFrame*>(child) == nullptr && Tarvex::RectangleInParent(child, &box) &&
+          RectInRegion(area, &box))
+        child->Redraw();
+    }
   if (backColorApplied) SetBackColor(backColor);
+  if (painting) {
+    PAINTSTRUCT paint = {};
+    BeginPaint(window, &paint);  // the class brush erases the background
+    EndPaint(window, &paint);
+    Tarvex::PaintFramesIn(this, area);
+  }
+  if (area) DeleteObject(area);
   if (paintCallback) paintCallback(this);
 }
 
@@ -213,8 +247,9 @@ FormMain::~FormMain() {
   delete missionImage;
   for (Tarvex::CellControl* display : {statusDisplay, counterDisplay, bannerDisplay, scoreDisplay, levelDisplay})
     delete display;
-  if (tileStrip) DeleteObject(tileStrip);
   for (Tarvex::ImageFrame* cell : cells) delete cell;
+  delete tileSheet;
+  if (tileStrip) DeleteObject(tileStrip);
   if (controlBrush) DeleteObject(controlBrush);
   if (mainForm == this) mainForm = nullptr;
 }

@@ -22,6 +22,7 @@ class ImageFrame;
 class Menu;
 class MenuBar;
 class SubMenu;
+class TileSheet;
 class Timer;
 }  // namespace Tarvex
 
@@ -87,6 +88,7 @@ class FormMain : public Tarvex::Form, public GameRules {
   int CellIndexOf(const Tarvex::GUIElement* element) const;
 
   HBITMAP tileStrip = nullptr;
+  Tarvex::TileSheet* tileSheet = nullptr;  // the strip's kept contexts and mask, shared by the cells
   std::array<Tarvex::ImageFrame*, CellCount> cells = {};
   Tarvex::Image* logoImage = nullptr;
   Tarvex::Image* missionImage = nullptr;

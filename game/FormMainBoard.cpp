@@ -27,11 +27,8 @@ bool FormMain::IsPlayableCell(int index) const { return cells[index] && cells[in
 int FormMain::CellTile(int index) const { return cells[index] ? cells[index]->tile : -1; }
 
 void FormMain::ShowCellTile(int index, int tile) {
-  Tarvex::ImageFrame* cell = cells[index];
-  if (!cell) return;
-  cell->tile = tile;
-  cell->tileRow = 0;
-  if (cell->created && cell->window) InvalidateRect(cell->window, nullptr, FALSE);
+  // Painted with every other cell changed by the same press, in one pass.
+  if (cells[index]) cells[index]->ShowTile(tile, 0);
 }
 
 void FormMain::SetCellHandCursor(int index, bool on) {

@@ -91,19 +91,26 @@ void GameRules::UncoverCell(int index, bool cascade) {
   }
 
   if (!cascade) PlayResourceSound(SoundSafe);
-  score += 1;
+  OpenRegion(index);
+  // The displays change once per press, however many cells it opened: each
+  // change of a display is a window call and a repaint.
   UpdateStatus();
+  if (!cascade) CheckLevelComplete();
+}
+
+void GameRules::OpenRegion(int index) {
+  score += 1;
   const std::vector<int> neighbours = CoveredNeighbours(index);
   const int neighbouringMines =
       static_cast<int>(std::count_if(neighbours.begin(), neighbours.end(), [this](int j) { return IsMine(j); }));
   const int tile = neighbouringMines > 0 ? neighbouringMines : TileEmpty;
   ShowCellTile(index, tile);
-  // Depth-first; each call checks again, so a cell opened by an earlier
+  // Depth-first; each step checks again, so a cell opened by an earlier
   // branch is skipped. Only cells without neighbouring mines spread, so the
   // cascade never reaches a mine.
   if (tile == TileEmpty)
-    for (int neighbour : neighbours) UncoverCell(neighbour, true);
-  if (!cascade) CheckLevelComplete();
+    for (int neighbour : neighbours)
+      if (CellTile(neighbour) == TileCovered) OpenRegion(neighbour);
   SetCellHandCursor(index, false);
 }
 

@@ -94,6 +94,9 @@ class GameRules {
   virtual void OfferLeaderboardEntry() = 0;
 
  private:
+  // Opens a covered safe cell and, when it has no neighbouring mine, the
+  // covered cells around it, scoring each; the displays are left alone.
+  void OpenRegion(int index);
   void BannerStep(const Tarvex::DateTime& now);
   void LevelStep();
 };

@@ -8,6 +8,32 @@ namespace Tarvex {
 
 CellControl::CellControl(GUIElement* parentElement) : PanelChildren(parentElement) { tabStop = false; }
 
+CellControl::~CellControl() { ReleaseOwnFont(); }
+
+FontSpec* CellControl::OwnFont() {
+  const std::wstring face = ToWide(fontFace);
+  if (ownFont != nullptr && (ownFont->faceName != face || ownFont->height != fontSize || ownFont->bold != fontBold ||
+                             ownFont->italic != fontItalic || ownFont->underline != fontUnderline))
+    ReleaseOwnFont();
+  if (ownFont == nullptr) {
+    ownFont = std::make_unique<FontSpec>(fontFace, fontSize);
+    ownFont->bold = fontBold;
+    ownFont->italic = fontItalic;
+    ownFont->underline = fontUnderline;
+  }
+  // Counted once, when the Windows font is made; a failed attempt is tried
+  // again at the next paint.
+  if (ownFont->handle == nullptr) TrackGdi(ownFont->Handle());
+  return ownFont.get();
+}
+
+void CellControl::ReleaseOwnFont() {
+  if (ownFont == nullptr) return;
+  ReleaseGdiObject(ownFont->handle);
+  ownFont->handle = nullptr;
+  ownFont.reset();
+}
+
 void CellControl::SetText(const std::wstring& newText) {
   PanelChildren::SetText(newText);
   if (window != nullptr) InvalidateRect(window, nullptr, TRUE);
@@ -20,21 +46,15 @@ void CellControl::HandlePaint() {
   if (window != nullptr && GetClientRect(window, &client)) {
     const int cellWidth = client.right;
     const int cellHeight = client.bottom;
-    // Made afresh for every paint and released with it.
-    FontSpec ownFont(fontFace, fontSize);
-    ownFont.bold = fontBold;
-    ownFont.italic = fontItalic;
-    ownFont.underline = fontUnderline;
-    const HFONT ownHandle = TrackGdi(ownFont.Handle());
+    // The own font only matters without the element's font, which wins.
+    FontSpec* drawingFont = font != nullptr ? font : OwnFont();
 
     Drawing drawing(this);
     drawing.Begin();
     // One pixel more each way: a fill leaves its last column and row out.
     if (backColorApplied) drawing.FillRectangle(0, 0, cellWidth + 1, cellHeight + 1, backColor);
 
-    int lineHeight = drawing.TextHeight(&ownFont);
-    if (font != nullptr) lineHeight = drawing.TextHeight(font);
-    FontSpec* drawingFont = font != nullptr ? font : &ownFont;
+    const int lineHeight = drawing.TextHeight(drawingFont);
 
     if (!text.empty()) {
       const int top = (cellHeight - lineHeight) / 2;
@@ -55,12 +75,6 @@ void CellControl::HandlePaint() {
       drawing.DrawBitmapMasked(left, top, imageWidth, imageHeight, image);
     }
     drawing.End();
-    // Released here, by the library's count; a font that only a later
-    // attempt managed to make is left to the descriptor's destructor.
-    if (ownHandle != nullptr) {
-      ReleaseGdiObject(ownHandle);
-      ownFont.handle = nullptr;
-    }
   }
   if (paintCallback != nullptr) paintCallback(this);
 }

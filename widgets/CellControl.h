@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <string>
 
 #include "widgets/Drawing.h"
@@ -10,6 +11,7 @@ namespace Tarvex {
 class CellControl : public PanelChildren {
  public:
   explicit CellControl(GUIElement* parentElement);
+  ~CellControl() override;
   void SetText(const std::wstring& newText) override;
   void SetText(const std::string& newText) override;
   void HandlePaint() override;
@@ -26,6 +28,13 @@ class CellControl : public PanelChildren {
   int fontSize = 14;
   TextAlignment textAlignment = AlignCenter;
   COLORREF textColor = 0;
+
+ private:
+  // The font made from the fields above, kept between paints and made anew
+  // only when they change; none while the element's font is set.
+  FontSpec* OwnFont();
+  void ReleaseOwnFont();
+  std::unique_ptr<FontSpec> ownFont;
 };
 
 }  // namespace Tarvex

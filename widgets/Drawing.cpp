@@ -8,6 +8,7 @@
 #include "widgets/FontSpec.h"
 #include "widgets/GUIElement.h"
 #include "widgets/GdiCount.h"
+#include "widgets/TileSheet.h"
 
 namespace Tarvex {
 
@@ -216,6 +217,12 @@ void Drawing::DrawBitmapMasked(int x, int y, int boxWidth, int boxHeight, HBITMA
   int bitmapHeight = 0;
   BitmapSize(bitmap, &bitmapWidth, &bitmapHeight);
   DrawMasked(*this, bitmap, {x, y, bitmapWidth, bitmapHeight, 0, 0, 0, 0, false});
+}
+
+void Drawing::BlitTile(int x, int y, int boxWidth, int boxHeight, TileSheet& sheet, int sourceX, int sourceY,
+                       bool masked) {
+  if (dc == nullptr) return;
+  if (!sheet.Blit(dc, x, y, boxWidth, boxHeight, sourceX, sourceY, masked)) OnFailure();
 }
 
 HBITMAP Drawing::LoadBitmapFile(const std::string& path) {

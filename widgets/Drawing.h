@@ -10,6 +10,7 @@ namespace Tarvex {
 
 class GUIElement;
 class FontSpec;
+class TileSheet;
 
 using TextAlignment = int;  // 0 left, 1 right, 2 centre; anything else is left
 constexpr TextAlignment AlignLeft = 0;
@@ -40,6 +41,9 @@ class Drawing {
   void BlitBitmapMasked(int x, int y, int boxWidth, int boxHeight, HBITMAP bitmap, int sourceX,
                         int sourceY);
   void DrawBitmapMasked(int x, int y, int boxWidth, int boxHeight, HBITMAP bitmap);
+  // The same as BlitBitmap or BlitBitmapMasked of the sheet's bitmap, from
+  // the contexts and mask the sheet keeps rather than ones made for the call.
+  void BlitTile(int x, int y, int boxWidth, int boxHeight, TileSheet& sheet, int sourceX, int sourceY, bool masked);
   static HBITMAP LoadBitmapFile(const std::string& path);
 
   GUIElement* owner;

@@ -130,7 +130,7 @@ void Form::Create() {
   windowClass.hInstance = instance;
   windowClass.hbrBackground = backColor == NoColor ? GetSysColorBrush(COLOR_BTNFACE) : CreateSolidBrush(backColor);
   windowClass.lpszMenuName = nullptr;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hCursor = ArrowCursor();
   windowClass.hIcon = iconId != 0 ? LoadIconW(instance, MAKEINTRESOURCEW(iconId)) : LoadIconW(nullptr, IDI_APPLICATION);
   windowClass.lpszClassName = className.c_str();
   RegisterClassW(&windowClass);

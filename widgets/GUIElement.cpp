@@ -6,6 +6,7 @@
 
 #include "support/Text.h"
 #include "widgets/Child.h"
+#include "widgets/CommonControls.h"
 #include "widgets/Menu.h"
 #include "widgets/WindowProc.h"
 
@@ -264,10 +265,7 @@ std::string GUIElement::GetNarrowText() { return ToNarrow(GetText()); }
 
 void GUIElement::CreateTooltip(HWND ownerWindow) {
   if (tooltip.empty() || ownerWindow == nullptr) return;
-  INITCOMMONCONTROLSEX controls = {};
-  controls.dwSize = sizeof controls;
-  controls.dwICC = 0xFF;
-  InitCommonControlsEx(&controls);
+  InitCommonControlsOnDemand(0xFF);
   tooltipWindow = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX | TTS_ALWAYSTIP,
                                   0, 0, 0, 0, ownerWindow, nullptr, nullptr, nullptr);
   if (tooltipWindow == nullptr) return;

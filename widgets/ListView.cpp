@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "support/Text.h"
+#include "widgets/CommonControls.h"
 #include "widgets/StandardControl.h"
 
 namespace Tarvex {
@@ -32,10 +33,7 @@ void ListView::AddColumn(const std::string& title, int columnWidth, TextAlignmen
 
 void ListView::Create() {
   if (created) return;
-  INITCOMMONCONTROLSEX controls = {};
-  controls.dwSize = sizeof controls;
-  controls.dwICC = ICC_LISTVIEW_CLASSES;
-  InitCommonControlsEx(&controls);
+  InitCommonControlsOnDemand(ICC_LISTVIEW_CLASSES);
   DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | LVS_REPORT | LVS_SINGLESEL | LVS_NOSORTHEADER;
   if (!enabled) style |= WS_DISABLED;
   CreateStandardControl(*this, WC_LISTVIEWW, style, WS_EX_CLIENTEDGE);

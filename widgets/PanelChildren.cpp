@@ -78,7 +78,7 @@ void PanelChildren::Create() {
   windowClass.style = CS_DBLCLKS;
   windowClass.lpfnWndProc = &WindowProc;
   windowClass.hInstance = classInstance;
-  windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  windowClass.hCursor = ArrowCursor();
   // The class keeps its brush for the rest of the process.
   windowClass.hbrBackground =
       backColor == NoColor ? GetSysColorBrush(COLOR_BTNFACE) : TrackGdi(CreateSolidBrush(backColor));
@@ -94,7 +94,10 @@ void PanelChildren::Create() {
                            parentWindow, childId, classInstance, nullptr);
   if (!floating && window != nullptr) {
     ShowWindow(window, SW_SHOW);
-    UpdateWindow(window);
+    // Under a window not shown yet (a form builds its children inside its
+    // own creation) there is nothing to paint, and asking costs a request
+    // to the window system per panel: the paint comes when the form shows.
+    if (IsWindowVisible(window)) UpdateWindow(window);
   }
   created = true;
   if (window != nullptr) HandleCreated(window);

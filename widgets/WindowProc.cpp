@@ -19,6 +19,11 @@ bool keepDisplayAwake = false;
 HCURSOR waitCursorHandle = nullptr;
 HCURSOR handCursorHandle = nullptr;
 
+HCURSOR ArrowCursor() {
+  static const HCURSOR arrow = LoadCursorW(nullptr, IDC_ARROW);
+  return arrow;
+}
+
 namespace {
 
 int LowSigned(LPARAM value) { return static_cast<short>(LOWORD(value)); }

@@ -19,4 +19,8 @@ extern bool keepDisplayAwake;
 extern HCURSOR waitCursorHandle;
 extern HCURSOR handCursorHandle;
 
+// The system's arrow cursor for window classes, loaded once: under Wine each
+// load of a system cursor asks the window server several times.
+HCURSOR ArrowCursor();
+
 }  // namespace Tarvex

@@ -7,6 +7,7 @@
 
 #include "FakeBoard.h"
 #include "game/Random.h"
+#include "support/Text.h"
 
 using namespace MyGame;
 
@@ -138,6 +139,30 @@ TEST(RulesUncover, ACascadeOpensTheRegionAndItsNumberedBorderOnce) {
     EXPECT_TRUE(board.hand[CellAt(row, 7)]);
   }
   EXPECT_FALSE(board.levelCompleted);
+}
+
+TEST(RulesUncover, OnePressChangesEachDisplayOnceHoweverManyCellsItOpens) {
+  struct Case {
+    const char* what;
+    std::vector<int> mines;
+    int press;
+    int opened;
+  };
+  const Case cases[] = {
+      {"a single numbered cell", {CellAt(4, 4)}, CellAt(4, 5), 1},
+      {"a cascade of 52 cells", Column(5), CellAt(7, 1), 52},
+      {"a cascade that completes the level", {CellAt(7, 5)}, CellAt(1, 1), 129},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    FakeBoard board;
+    board.StartWithMines(c.mines);
+    board.UncoverCell(c.press, false);
+    EXPECT_EQ(board.score, c.opened);
+    EXPECT_EQ(board.scoreTexts, std::vector<std::string>{"Punteggio: " + Tarvex::ZeroPad(c.opened, 5)});
+    EXPECT_EQ(board.levelTexts, std::vector<std::string>{"Livello: 01"});
+    EXPECT_EQ(board.counterTexts.size(), 1u);
+  }
 }
 
 TEST(RulesUncover, ACascadeAlongTheFieldsEdgeStaysInsideTheFrame) {

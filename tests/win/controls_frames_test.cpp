@@ -235,6 +235,25 @@ TEST_F(FramesTest, AppliedBackColourFillsTheWholeCell) {
   EXPECT_EQ(WindowPixel(cell->window, 59, 19), RGB(200, 0, 0));
 }
 
+TEST_F(FramesTest, CellKeepsItsOwnFontUntilItsDescriptionChanges) {
+  CellControl* cell = MakeCell("Livello", 200, 40);
+  const auto alive = Tarvex::GdiObjectsAlive();
+  const auto small = WindowDiffering(cell->window, face);
+  for (int i = 0; i < 3; ++i) Repaint(cell->window);
+  EXPECT_EQ(Tarvex::GdiObjectsAlive(), alive) << "no font made per paint";
+
+  cell->fontSize = 30;
+  Repaint(cell->window);
+  const auto large = WindowDiffering(cell->window, face);
+  EXPECT_GT(large.bottom - large.top, small.bottom - small.top) << "a changed size makes a new font";
+  EXPECT_EQ(Tarvex::GdiObjectsAlive(), alive) << "and lets the old one go";
+
+  owned.pop_back();
+  DestroyWindow(cell->window);
+  delete cell;
+  EXPECT_EQ(Tarvex::GdiObjectsAlive(), alive - 1) << "the cell releases its font";
+}
+
 // The board's worth of masked frames and a dozen text displays, painted:
 // everything the library made for the paints is released again.
 TEST_F(FramesTest, PaintingKeepsNoGdiObjects) {

@@ -353,3 +353,32 @@ TEST_F(PanelTest, WheelMovesAPagePerTurnAlsoOverOtherControls) {
 }
 
 }  // namespace
+
+namespace {
+
+int panelPaints = 0;
+void CountPanelPaint(GUIElement*) { ++panelPaints; }
+
+// A panel made while its window cannot show is painted once it can, and
+// one made on a shown window is painted by its creation.
+TEST_F(PanelTest, APanelPaintsWhenItFirstShows) {
+  for (const bool formShown : {false, true}) {
+    SCOPED_TRACE(formShown ? "on a shown form" : "on a hidden form");
+    ShowWindow(form->window, formShown ? SW_SHOW : SW_HIDE);
+    Pump(20);
+    panelPaints = 0;
+    MakePanel([](PanelChildren& panel) {
+      panel.paintCallback = CountPanelPaint;
+      panel.backColor = RGB(200, 30, 30);
+    });
+    if (!formShown) {
+      EXPECT_EQ(panelPaints, 0);
+      ShowWindow(form->window, SW_SHOW);
+      ASSERT_TRUE(zorvik_test::PumpUntil([] { return panelPaints > 0; }, 2000));
+    }
+    EXPECT_EQ(panelPaints, 1);
+    EXPECT_EQ(WindowPixel(owned.back()->window, 5, 5), RGB(200, 30, 30));
+  }
+}
+
+}  // namespace
