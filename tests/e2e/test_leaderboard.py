@@ -31,6 +31,17 @@ def lose_a_game(game, seed, seconds=40):
     return game.press_until_mine(order, seconds)
 
 
+def centred_over_game(window, game):
+    """The window's geometry once it is centred over the game's (it is made
+    first and moved over the game just after)."""
+    def centred():
+        left, top, width, height = geometry = window.geometry()
+        mleft, mtop, mwidth, mheight = game.window.geometry()
+        return (abs((left + width // 2) - (mleft + mwidth // 2)) <= 1
+                and abs((top + height // 2) - (mtop + mheight // 2)) <= 1) and geometry
+    return wait_until(centred, 10, 0.05, "the name window centred over the game")
+
+
 def settled_board_of(game):
     """The board once every cell shows a whole tile again: the cells the name
     window covered are repainted a moment after it has gone."""
@@ -46,13 +57,7 @@ class NameEntry(GameTest):
 
     def test_a_lost_game_is_recorded_under_the_typed_name_and_shown_by_the_banner(self):
         name_window = lose_a_game(self.game, 1)
-        # The window is made, then centred over the game: wait for the move.
-        def centred():
-            left, top, width, height = name_window.geometry()
-            mleft, mtop, mwidth, mheight = self.game.window.geometry()
-            return (abs((left + width // 2) - (mleft + mwidth // 2)) <= 1
-                    and abs((top + height // 2) - (mtop + mheight // 2)) <= 1)
-        wait_until(centred, 10, 0.05, "the name window centred over the game")
+        centred_over_game(name_window, self.game)
 
         # The main window takes no clicks while the name window is open. A
         # repaint may show a cell half drawn (matching no tile) for a moment,
@@ -97,7 +102,7 @@ class NameEntry(GameTest):
             seen = now
             time.sleep(0.3)
         self.assertGreater(changes, 0, "the banner keeps changing while the name window is open")
-        left, top, width, _ = second.settled_geometry()
+        left, top, width, _ = centred_over_game(second, self.game)
         click_screen(left + width - 12, top + 10)
         wait_until(lambda: window_gone(NAME_WINDOW), 10, what="the close box to close the name window")
         lines = wait_until(lambda: (c := SCORE_FILE.read_bytes()).count(b"\r\n") == 2 and c, 10,
