@@ -17,6 +17,19 @@ constexpr TextAlignment AlignLeft = 0;
 constexpr TextAlignment AlignRight = 1;
 constexpr TextAlignment AlignCenter = 2;
 
+// The header of a 32-bit top-down DIB of the given size: one DWORD a pixel,
+// blue in the low byte, rows from the top.
+inline BITMAPINFO TopDown32BitInfo(int width, int height) {
+  BITMAPINFO info = {};
+  info.bmiHeader.biSize = sizeof(info.bmiHeader);
+  info.bmiHeader.biWidth = width;
+  info.bmiHeader.biHeight = -height;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  return info;
+}
+
 class Drawing {
  public:
   explicit Drawing(GUIElement* ownerElement);

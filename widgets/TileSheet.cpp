@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "widgets/Drawing.h"
 #include "widgets/GdiCount.h"
 
 namespace Tarvex {
@@ -13,13 +14,7 @@ namespace {
 // True when some pixel of the bitmap is exactly black, read as 32-bit
 // top-down rows. The bitmap must not be selected into a context.
 bool AnyBlackPixel(HBITMAP bitmap, int width, int height) {
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = TopDown32BitInfo(width, height);
   std::vector<std::uint32_t> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
   HDC screen = GetDC(nullptr);
   const int rows = GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), pixels.data(), &info, DIB_RGB_COLORS);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "tests/game/GameWindowFixture.h"
+#include "widgets/Drawing.h"
 #include "widgets/FrameBatch.h"
 
 using namespace MyGame;
@@ -17,13 +18,7 @@ constexpr int BoardTop = 87;
 
 // 32-bit top-down pixels of `width` x `height` from (x, y) of a device context.
 std::vector<std::uint32_t> Capture(HDC source, int x, int y, int width, int height) {
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = Tarvex::TopDown32BitInfo(width, height);
   void* bits = nullptr;
   HBITMAP target = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   HDC memory = CreateCompatibleDC(nullptr);

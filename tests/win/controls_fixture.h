@@ -14,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+#include "widgets/Drawing.h"
 #include "widgets/Form.h"
 #include "widgets/GUIElement.h"
 
@@ -37,13 +38,7 @@ inline void Repaint(HWND window) {
 // A top-down 32-bit DIB section of the given size filled by `colorAt`.
 template <typename ColorAt>
 HBITMAP MakeBitmap(int width, int height, ColorAt colorAt) {
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = Tarvex::TopDown32BitInfo(width, height);
   void* bits = nullptr;
   HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   auto* pixels = static_cast<DWORD*>(bits);

@@ -11,6 +11,7 @@
 #include "support/Text.h"
 #include "widgets/Button.h"
 #include "widgets/CellControl.h"
+#include "widgets/Drawing.h"
 #include "widgets/FormAbout.h"
 #include "widgets/GdiCount.h"
 #include "widgets/Image.h"
@@ -37,13 +38,7 @@ struct ColourExtent {
 ColourExtent FindColour(HWND window, COLORREF colour) {
   UpdateWindow(window);
   const SIZE size = ClientSize(window);
-  BITMAPINFO info = {};
-  info.bmiHeader.biSize = sizeof(info.bmiHeader);
-  info.bmiHeader.biWidth = size.cx;
-  info.bmiHeader.biHeight = -size.cy;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
+  BITMAPINFO info = Tarvex::TopDown32BitInfo(size.cx, size.cy);
   void* bits = nullptr;
   HDC windowDC = GetDC(window);
   HBITMAP copy = CreateDIBSection(windowDC, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
