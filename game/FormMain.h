@@ -54,6 +54,9 @@ class FormMain : public Tarvex::Form, public GameRules {
   void OpenAboutWindow();
   void OpenScoresWindow();
   void OpenHelpWindow();
+  // Shows a window the game opens over itself (made if need be) with the
+  // game's icon, centred over the game, without taking the activation.
+  void ShowOverGame(Tarvex::Form* dialog);
   // The leaderboard file was changed outside a game (emptied): the banner
   // shows the new list from its start.
   void ReloadLeaderboard();

@@ -58,14 +58,8 @@ void FormMain::OfferLeaderboardEntry() {
   if (nameWindow) Tarvex::RetireElement(nameWindow);
   nameWindow = new Tarvex::FormNamePlayer(this, instance, "Classifica");
   nameWindow->destroyedCallback = ForwardNameWindowDestroyed;
-  nameWindow->SetIcon(ZORVIK_ICON);
   nameWindow->SetPrompt("Inserisci il tuo nome:");
-
-  nameWindow->CenterOver(this);
-
-  if (!nameWindow->created) nameWindow->Create();
-  ShowWindow(nameWindow->window, SW_SHOWNA);
-  nameWindow->visible = true;
+  ShowOverGame(nameWindow);
 }
 
 void FormMain::RecordScore() {

@@ -18,11 +18,7 @@ void FormMain::OpenScoresWindow() {
   if (scoresWindow) Tarvex::RetireElement(scoresWindow);
   scoresWindow = new Tarvex::FormScores(this, ZORVIK_PRODUCT_NAME);
   scoresWindow->changedCallback = ForwardLeaderboardChanged;
-  scoresWindow->Create();
-  scoresWindow->SetIcon(ZORVIK_ICON);
-  scoresWindow->CenterOver(this);
-  ShowWindow(scoresWindow->window, SW_SHOWNA);
-  scoresWindow->visible = true;
+  ShowOverGame(scoresWindow);
 }
 
 void FormMain::OpenHelpWindow() {
@@ -31,11 +27,15 @@ void FormMain::OpenHelpWindow() {
   helpWindow->SetText(std::string("Guida"));
   helpWindow->helpText = GuideText();
   helpWindow->webAddress = GuideAddress();
-  helpWindow->Create();
-  helpWindow->SetIcon(ZORVIK_ICON);
-  helpWindow->CenterOver(this);
-  ShowWindow(helpWindow->window, SW_SHOWNA);
-  helpWindow->visible = true;
+  ShowOverGame(helpWindow);
+}
+
+void FormMain::ShowOverGame(Tarvex::Form* dialog) {
+  if (!dialog->created) dialog->Create();
+  dialog->SetIcon(ZORVIK_ICON);
+  dialog->CenterOver(this);
+  ShowWindow(dialog->window, SW_SHOWNA);
+  dialog->visible = true;
 }
 
 void FormMain::ReloadLeaderboard() {
